@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tessaly {
+
+class FileDialog;
+
+// Every modal interaction and operating-system call of the program goes through this
+// seam: the program uses QtDesktop, tests a scripted fake that answers and records.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Runs a file dialog; on acceptance stores the chosen path in the dialog and
+    // returns true, on cancel leaves it and returns false.
+    virtual bool ExecuteFileDialog(FileDialog& dialog, QWidget* parent) = 0;
+
+    // A modal box with a warning icon and one OK button.
+    virtual void ShowWarning(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // A modal box with a question icon and the buttons Yes and No; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // The standard error box: modal, stop icon, one OK button.
+    virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
+};
+
+} // namespace tessaly

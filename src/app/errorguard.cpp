@@ -1,0 +1,42 @@
+#include "app/errorguard.h"
+
+#include "app/desktop.h"
+#include "app/narrowtext.h"
+#include "app/platformerror.h"
+
+#include <new>
+
+namespace tessaly {
+namespace {
+
+QString& Title() {
+    static QString title;
+    return title;
+}
+
+} // namespace
+
+QString ApplicationTitle() { return Title(); }
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
+
+QString ErrorBoxText(const QString& text) {
+    const bool endsLow = !text.isEmpty() && text.back() <= QLatin1Char('.');
+    return text.isEmpty() || endsLow ? text : text + QLatin1Char('.');
+}
+
+bool RunGuarded(Desktop& desktop, QWidget* parent, const std::function<void()>& command) {
+    QString text;
+    try {
+        command();
+        return true;
+    } catch (const std::bad_alloc&) {
+        text = QStringLiteral("メモリが不足しています");
+    } catch (const std::exception& error) {
+        text = Wide(error.what());
+    }
+    desktop.ShowError(parent, ApplicationTitle(), ErrorBoxText(text));
+    return false;
+}
+
+} // namespace tessaly

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tessaly {
+
+// An error raised by the platform's file, bitmap and list services. It carries the
+// exact text that the standard error box shows; commands do not catch it, the one
+// guard around every command does.
+class PlatformError : public std::runtime_error {
+public:
+    explicit PlatformError(const std::string& text) : std::runtime_error(text) {}
+};
+
+// The platform's texts, with the place holder filled in.
+std::string CannotOpenFileText(const std::string& path);   // a file that cannot be opened
+std::string CannotCreateFileText(const std::string& path); // a file that cannot be created
+std::string ListIndexText(long index);                     // a list line that is not there
+std::string TooLargeFileText(const std::string& path);     // a file past a reader's limit
+
+} // namespace tessaly

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/catalogue.h"
+#include "bitmap/slotpicture.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QMenu;
+
+namespace tessaly {
+
+// The picture component of one slot: owns the slot's picture and shows it stretched
+// into its box, nearest-neighbour so that pixel art stays crisp. A mouse press of any
+// button is reported before the context menu opens.
+class SlotImage : public QWidget {
+    Q_OBJECT
+
+public:
+    SlotImage(PartSlot tag, SlotPicture picture, QMenu* popupMenu, QWidget* parent);
+
+    PartSlot Tag() const { return tag_; }
+    const SlotPicture& Picture() const { return picture_; }
+    // Replaces the picture and shows the new one.
+    void SetPicture(SlotPicture picture);
+    // The picture as shown: every depth as an indexed image with its colour table.
+    const QImage& ShownImage() const { return shown_; }
+
+signals:
+    void MouseDown(SlotImage* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    PartSlot tag_;
+    SlotPicture picture_;
+    QImage shown_;
+    QMenu* popupMenu_;
+};
+
+// A slot picture as an 8-bit indexed QImage.
+QImage ToQImage(const SlotPicture& picture);
+
+} // namespace tessaly

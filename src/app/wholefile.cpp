@@ -1,0 +1,100 @@
+#include "app/wholefile.h"
+
+#include "app/platformerror.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaly {
+namespace {
+
+// Closes a descriptor on every path.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const Bytes& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void WriteWithFlags(const std::string& path, const Bytes& bytes, int flags, mode_t mode) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | flags,
+                               mode));
+    if (file.get() < 0 || !WriteAll(file.get(), bytes) || !file.Close()) {
+        throw PlatformError(CannotCreateFileText(path));
+    }
+}
+
+} // namespace
+
+Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    // Non-blocking open and a regular-file test keep a FIFO or a device from hanging
+    // the program or feeding it without end.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        throw PlatformError(CannotOpenFileText(path));
+    }
+    if (static_cast<std::uint64_t>(status.st_size) > maxBytes) {
+        throw PlatformError(TooLargeFileText(path));
+    }
+    Bytes bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            throw PlatformError(CannotOpenFileText(path));
+        }
+        if (n == 0) {
+            return bytes;
+        }
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            throw PlatformError(TooLargeFileText(path));
+        }
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+}
+
+void WriteWholeFile(const std::string& path, const Bytes& bytes) {
+    WriteWithFlags(path, bytes, 0, 0666);
+}
+
+void WriteScratchFile(const std::string& path, const Bytes& bytes) {
+    WriteWithFlags(path, bytes, O_NOFOLLOW, 0600);
+}
+
+} // namespace tessaly

@@ -1,0 +1,38 @@
+#include "support/fakedesktop.h"
+
+#include "app/filedialog.h"
+
+namespace tessaly::test {
+
+bool FakeDesktop::ExecuteFileDialog(FileDialog& dialog, QWidget*) {
+    fileDialogFilters << dialog.Filter();
+    if (fileAnswers.empty()) {
+        return false;
+    }
+    const std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer) {
+        dialog.SetFileName(*answer);
+    }
+    return answer.has_value();
+}
+
+void FakeDesktop::ShowWarning(QWidget*, const QString& caption, const QString& text) {
+    boxes.push_back({QStringLiteral("warning"), caption, text});
+}
+
+bool FakeDesktop::AskYesNo(QWidget*, const QString& caption, const QString& text) {
+    boxes.push_back({QStringLiteral("question"), caption, text});
+    if (yesNoAnswers.empty()) {
+        return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+void FakeDesktop::ShowError(QWidget*, const QString& caption, const QString& text) {
+    boxes.push_back({QStringLiteral("error"), caption, text});
+}
+
+} // namespace tessaly::test

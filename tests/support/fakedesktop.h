@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/desktop.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+namespace tessaly::test {
+
+// A desktop that answers from a script and records what the program showed.
+class FakeDesktop : public Desktop {
+public:
+    struct Box {
+        QString kind; // "warning", "question" or "error"
+        QString caption;
+        QString text;
+    };
+
+    bool ExecuteFileDialog(FileDialog& dialog, QWidget* parent) override;
+    void ShowWarning(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+
+    // Answers for the next file dialogs: a path to choose, or nothing to cancel.
+    std::deque<std::optional<QString>> fileAnswers;
+    // Answers for the next questions; a question with none left is answered No.
+    std::deque<bool> yesNoAnswers;
+
+    std::vector<Box> boxes;
+    QStringList fileDialogFilters;
+};
+
+} // namespace tessaly::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/settingsstore.h"
+#include "app/startup.h"
+#include "app/tmainform.h"
+#include "support/fakedesktop.h"
+#include "support/programfolder.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace tessaly::test {
+
+// A main window over a private copy of the data files, a scripted desktop and empty
+// settings.
+class MainFormTest : public testing::Test {
+protected:
+    MainFormTest() { QSettings(QStringLiteral("Adrenik"), QStringLiteral("Quellkit")).clear(); }
+
+    // Creates the window as start-up does; null when start-up failed.
+    TMainForm* Start() {
+        form = CreateMainForm(desktop, settings, program.ProgramFile());
+        return form.get();
+    }
+    void StoreLanguage(const QString& code) { settings.WriteString(QStringLiteral("LANG"), code); }
+
+    ProgramFolder program;
+    FakeDesktop desktop;
+    SettingsStore settings;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace tessaly::test
