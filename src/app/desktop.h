@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace tessaly {
@@ -23,6 +24,9 @@ public:
 
     // A modal box with a question icon and the buttons Yes and No; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // Shows one of the program's own dialogs modally; returns its result.
+    virtual int ExecuteDialog(QDialog& dialog) = 0;
 
     // The standard error box: modal, stop icon, one OK button.
     virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;

@@ -31,7 +31,7 @@ bool RunGuarded(Desktop& desktop, QWidget* parent, const std::function<void()>& 
         command();
         return true;
     } catch (const std::bad_alloc&) {
-        text = QStringLiteral("メモリが不足しています");
+        text = QStringLiteral("Out of memory");
     } catch (const std::exception& error) {
         text = Wide(error.what());
     }

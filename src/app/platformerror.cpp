@@ -15,7 +15,7 @@ std::string ListIndexText(long index) {
 }
 
 std::string TooLargeFileText(const std::string& path) {
-    return "ファイル " + path + " は大きすぎます";
+    return "The file " + path + " is too large";
 }
 
 } // namespace tessaly

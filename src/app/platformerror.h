@@ -13,6 +13,13 @@ public:
     explicit PlatformError(const std::string& text) : std::runtime_error(text) {}
 };
 
+// A file that cannot be opened for reading: the commands that foresee it report it
+// with a message line of their own instead of the error box.
+class FileOpenError : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
 // The platform's texts, with the place holder filled in.
 std::string CannotOpenFileText(const std::string& path);   // a file that cannot be opened
 std::string CannotCreateFileText(const std::string& path); // a file that cannot be created

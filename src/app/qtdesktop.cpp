@@ -50,6 +50,8 @@ bool QtDesktop::AskYesNo(QWidget* parent, const QString& caption, const QString&
                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+int QtDesktop::ExecuteDialog(QDialog& dialog) { return dialog.exec(); }
+
 void QtDesktop::ShowError(QWidget* parent, const QString& caption, const QString& text) {
     RunMessageBox(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
 }

@@ -10,6 +10,7 @@ public:
     bool ExecuteFileDialog(FileDialog& dialog, QWidget* parent) override;
     void ShowWarning(QWidget* parent, const QString& caption, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    int ExecuteDialog(QDialog& dialog) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
 };
 

@@ -21,7 +21,7 @@ std::optional<QString> SettingsStore::ReadString(const QString& name) const {
         return std::nullopt;
     }
     if (value.typeId() != QMetaType::QString) {
-        throw PlatformError("設定値 " + Narrow(name) + " のデータ型が正しくありません");
+        throw PlatformError("The setting " + Narrow(name) + " is not a string");
     }
     return value.toString();
 }

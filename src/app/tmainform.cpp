@@ -68,10 +68,13 @@ void TMainForm::CreateMenus() {
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     OpenRoomFile = FileMenu->addAction(QStringLiteral("&Open"));
     OpenRoomFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Attach(OpenRoomFile, &TMainForm::OpenRoomFileClick);
     SaveRoomFile = FileMenu->addAction(QStringLiteral("Save &As..."));
     SaveRoomFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    Attach(SaveRoomFile, &TMainForm::SaveRoomFileClick);
     N1 = FileMenu->addSeparator();
     ShowCheck = FileMenu->addAction(QStringLiteral("&Check"));
+    Attach(ShowCheck, &TMainForm::ShowCheckClick);
     N2 = FileMenu->addSeparator();
     Exit = FileMenu->addAction(QStringLiteral("E&xit"));
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));

@@ -90,6 +90,9 @@ public:
     bool AskPaletteQuestion();
 
     // Handlers.
+    void OpenRoomFileClick();
+    void SaveRoomFileClick();
+    void ShowCheckClick();
     void WinDayImageMouseDown(SlotImage* sender);
     void PopupMenuPopup();
     void ExitClick();

@@ -55,6 +55,17 @@ void WriteWithFlags(const std::string& path, const Bytes& bytes, int flags, mode
     }
 }
 
+// The mode for a file that replaces path: that of the file there, else the usual one.
+mode_t ReplacementMode(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0) {
+        return status.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
@@ -63,7 +74,7 @@ Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw PlatformError(CannotOpenFileText(path));
+        throw FileOpenError(CannotOpenFileText(path));
     }
     if (static_cast<std::uint64_t>(status.st_size) > maxBytes) {
         throw PlatformError(TooLargeFileText(path));
@@ -77,7 +88,7 @@ Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
             continue;
         }
         if (n < 0) {
-            throw PlatformError(CannotOpenFileText(path));
+            throw FileOpenError(CannotOpenFileText(path));
         }
         if (n == 0) {
             return bytes;
@@ -93,8 +104,25 @@ void WriteWholeFile(const std::string& path, const Bytes& bytes) {
     WriteWithFlags(path, bytes, 0, 0666);
 }
 
+void WriteFileAtomically(const std::string& path, const Bytes& bytes) {
+    std::string temporary = path + ".XXXXXX";
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0) {
+        throw PlatformError(CannotCreateFileText(path));
+    }
+    const bool written = WriteAll(file.get(), bytes) &&
+                         ::fchmod(file.get(), ReplacementMode(path)) == 0 &&
+                         ::fsync(file.get()) == 0 && file.Close();
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        throw PlatformError(CannotCreateFileText(path));
+    }
+}
+
 void WriteScratchFile(const std::string& path, const Bytes& bytes) {
     WriteWithFlags(path, bytes, O_NOFOLLOW, 0600);
 }
+
+RemoveFileOnExit::~RemoveFileOnExit() { ::unlink(path_.c_str()); }
 
 } // namespace tessaly

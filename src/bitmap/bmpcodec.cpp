@@ -10,7 +10,7 @@ constexpr std::uint32_t InfoHeaderSize = 40;
 constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 28;
 
 [[noreturn]] void Refuse(const std::string& reason) {
-    throw PlatformError("ビットマップ イメージが正しくありません (" + reason + ")");
+    throw PlatformError("Invalid bitmap: " + reason);
 }
 
 class ByteWriter {
@@ -78,10 +78,10 @@ struct InfoHeader {
 
 InfoHeader ReadInfoHeader(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
-        Refuse("BM の署名がありません");
+        Refuse("no \"BM\" signature");
     }
     if (bytes.size() < FileHeaderSize + InfoHeaderSize) {
-        Refuse("ヘッダーが途中で切れています");
+        Refuse("the header is cut short");
     }
     const std::size_t at = FileHeaderSize;
     return InfoHeader{U32At(bytes, at),
@@ -98,25 +98,25 @@ InfoHeader ReadInfoHeader(std::span<const std::uint8_t> bytes) {
 
 void CheckInfoHeader(const InfoHeader& h, std::size_t fileSize) {
     if (h.size < InfoHeaderSize || FileHeaderSize + h.size > fileSize) {
-        Refuse("情報ヘッダーの大きさ " + std::to_string(h.size) + " には対応していません");
+        Refuse("an info header of " + std::to_string(h.size) + " bytes is not supported");
     }
     if (h.planes != 1) {
-        Refuse("プレーン数が 1 ではありません");
+        Refuse("the number of planes is not 1");
     }
     if (h.bitsPerPixel != 1 && h.bitsPerPixel != 8) {
-        Refuse(std::to_string(h.bitsPerPixel) + " ビット/ピクセルには対応していません");
+        Refuse(std::to_string(h.bitsPerPixel) + " bits per pixel are not supported");
     }
     if (h.compression != 0) {
-        Refuse("圧縮された形式には対応していません");
+        Refuse("compressed bitmaps are not supported");
     }
     const bool sidesOk = h.width > 0 && h.height > 0 && h.width <= MaxBitmapSide &&
                          h.height <= MaxBitmapSide;
     if (!sidesOk || std::int64_t{h.width} * h.height > MaxBitmapPixels) {
-        Refuse("幅 " + std::to_string(h.width) + "、高さ " + std::to_string(h.height) +
-               " の画像は扱えません");
+        Refuse("a size of " + std::to_string(h.width) + " x " + std::to_string(h.height) +
+               " pixels is not supported");
     }
     if (h.coloursUsed > (1u << h.bitsPerPixel)) {
-        Refuse("カラーテーブルの色数 " + std::to_string(h.coloursUsed) + " が多すぎます");
+        Refuse("the colour table claims " + std::to_string(h.coloursUsed) + " entries");
     }
 }
 
@@ -171,12 +171,12 @@ SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
     const std::uint32_t colours = h.coloursUsed ? h.coloursUsed : 1u << h.bitsPerPixel;
     const std::size_t tableAt = FileHeaderSize + h.size;
     if (bytes.size() - tableAt < std::size_t{4} * colours) {
-        Refuse("カラーテーブルが途中で切れています");
+        Refuse("the colour table is cut short");
     }
     const std::size_t rowsAt = tableAt + std::size_t{4} * colours;
     const auto stride = static_cast<std::size_t>(BmpRowStride(h.width, h.bitsPerPixel));
     if ((bytes.size() - rowsAt) / stride < static_cast<std::size_t>(h.height)) {
-        Refuse("ピクセルデータが途中で切れています");
+        Refuse("the pixel rows are cut short");
     }
     SlotPicture picture;
     picture.width = h.width;

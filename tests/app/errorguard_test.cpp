@@ -33,7 +33,7 @@ TEST(ErrorGuard, ShowsTheErrorUnderTheApplicationTitleAndGoesOn) {
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(desktop.boxes[0].caption, QStringLiteral("Title Now"));
     EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("broken file."));
-    EXPECT_EQ(desktop.boxes[1].text, QStringLiteral("メモリが不足しています."));
+    EXPECT_EQ(desktop.boxes[1].text, QStringLiteral("Out of memory."));
 }
 
 } // namespace

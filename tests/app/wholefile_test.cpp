@@ -36,7 +36,7 @@ TEST(WholeFile, FailuresCarryThePlatformTexts) {
               "ファイル " + bad + " を作成できません");
     WriteWholeFile(folder.File("big"), Bytes(100, 7));
     EXPECT_EQ(ErrorText([&] { ReadWholeFile(folder.File("big"), 99); }),
-              "ファイル " + folder.File("big") + " は大きすぎます");
+              "The file " + folder.File("big") + " is too large");
 }
 
 TEST(WholeFile, ReadsOnlyRegularFiles) {

@@ -2,10 +2,13 @@
 
 #include "app/filedialog.h"
 
+#include <QDialog>
+
 namespace tessaly::test {
 
 bool FakeDesktop::ExecuteFileDialog(FileDialog& dialog, QWidget*) {
     fileDialogFilters << dialog.Filter();
+    fileDialogStartNames << dialog.FileName();
     if (fileAnswers.empty()) {
         return false;
     }
@@ -33,6 +36,19 @@ bool FakeDesktop::AskYesNo(QWidget*, const QString& caption, const QString& text
 
 void FakeDesktop::ShowError(QWidget*, const QString& caption, const QString& text) {
     boxes.push_back({QStringLiteral("error"), caption, text});
+}
+
+} // namespace tessaly::test
+
+namespace tessaly::test {
+
+int FakeDesktop::ExecuteDialog(QDialog& dialog) {
+    dialog.show();
+    if (onDialog) {
+        onDialog(dialog);
+    }
+    dialog.close();
+    return dialog.result();
 }
 
 } // namespace tessaly::test

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace tessaly::test {
@@ -22,14 +23,19 @@ public:
     void ShowWarning(QWidget* parent, const QString& caption, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+    // Shows the dialog without a modal loop, lets onDialog act on it, then closes it.
+    int ExecuteDialog(QDialog& dialog) override;
 
     // Answers for the next file dialogs: a path to choose, or nothing to cancel.
     std::deque<std::optional<QString>> fileAnswers;
     // Answers for the next questions; a question with none left is answered No.
     std::deque<bool> yesNoAnswers;
 
+    std::function<void(QDialog&)> onDialog;
+
     std::vector<Box> boxes;
     QStringList fileDialogFilters;
+    QStringList fileDialogStartNames; // the name each file dialog offered when it opened
 };
 
 } // namespace tessaly::test

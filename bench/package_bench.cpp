@@ -1,0 +1,67 @@
+// Reading and writing a room package as the editor does it: every picture passes
+// through the scratch bitmap file in the temporary folder.
+#include "app/paths.h"
+#include "bitmap/builtinpictures.h"
+#include "package/roompackage.h"
+#include "package/scratchpassage.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tessaly {
+namespace {
+
+const Bytes& HeaderTemplate() {
+    static const Bytes bytes = ReadWholeFile(TESSALY_DATA_DIR "/QelbHead.dat");
+    return bytes;
+}
+
+const std::array<SlotPicture, SlotCount>& Pictures() {
+    static const auto pictures = [] {
+        std::array<SlotPicture, SlotCount> all;
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            all[slot] = BuiltInPicture(slot);
+        }
+        return all;
+    }();
+    return pictures;
+}
+
+Bytes WritePackage(const std::string& scratch) {
+    RemoveFileOnExit removeScratch(scratch);
+    return EncodeRoomPackage(HeaderTemplate(), {"Bench room", "", ""}, [&](PartSlot slot) {
+        return EncodeThroughScratch(Pictures()[slot], scratch);
+    });
+}
+
+void BM_WritePackageThroughScratch(benchmark::State& state) {
+    const std::string scratch = PackageScratchPath();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WritePackage(scratch));
+    }
+}
+BENCHMARK(BM_WritePackageThroughScratch);
+
+void BM_ReadPackageThroughScratch(benchmark::State& state) {
+    const std::string scratch = PackageScratchPath();
+    const Bytes package = WritePackage(scratch);
+    for (auto _ : state) {
+        RemoveFileOnExit removeScratch(scratch);
+        benchmark::DoNotOptimize(
+            DecodeRoomPackage(package, [&](std::span<const std::uint8_t> bitmap) {
+                return LoadThroughScratch(bitmap, scratch);
+            }));
+    }
+}
+BENCHMARK(BM_ReadPackageThroughScratch);
+
+void BM_BuiltInPictures(benchmark::State& state) {
+    for (auto _ : state) {
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            benchmark::DoNotOptimize(BuiltInPicture(slot));
+        }
+    }
+}
+BENCHMARK(BM_BuiltInPictures);
+
+} // namespace
+} // namespace tessaly

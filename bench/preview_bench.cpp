@@ -1,0 +1,60 @@
+// One composition of the fourteen layers, and one JPEG export of the preview.
+#include "bitmap/builtinpictures.h"
+#include "preview/contactsheet.h"
+#include "preview/jpegencoder.h"
+#include "preview/roomcomposition.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tessaly {
+namespace {
+
+struct BuiltInRoom {
+    BuiltInRoom() {
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            pictures[slot] = BuiltInPicture(slot);
+        }
+    }
+    RoomSlots Slots() const {
+        return {[this](PartSlot s) -> const SlotPicture& { return pictures[s]; },
+                BuiltInPlacementRects()};
+    }
+    std::array<SlotPicture, SlotCount> pictures;
+};
+
+void BM_ComposeAllLayers(benchmark::State& state) {
+    const BuiltInRoom room;
+    SlotPicture preview = BlankPreview();
+    const PreviewState everything{true, DoorState::Open, true, true, true};
+    for (auto _ : state) {
+        ComposeRoom(preview, room.Slots(), everything);
+        benchmark::DoNotOptimize(preview.pixels.data());
+    }
+}
+BENCHMARK(BM_ComposeAllLayers);
+
+void BM_ExportJpeg(benchmark::State& state) {
+    const BuiltInRoom room;
+    SlotPicture preview = BlankPreview();
+    ComposeRoom(preview, room.Slots(), {});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeJpeg(ToRgbImage(preview), PreviewJpegQuality));
+    }
+}
+BENCHMARK(BM_ExportJpeg);
+
+// What render-all does for a package, less the file writes: 48 compositions and JPEGs.
+void BM_RenderAllStates(benchmark::State& state) {
+    const BuiltInRoom room;
+    SlotPicture preview = BlankPreview();
+    for (auto _ : state) {
+        for (const PreviewState& s : AllPreviewStates()) {
+            ComposeRoom(preview, room.Slots(), s);
+            benchmark::DoNotOptimize(EncodeJpeg(ToRgbImage(preview), PreviewJpegQuality));
+        }
+    }
+}
+BENCHMARK(BM_RenderAllStates)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tessaly {
+
+struct Finding {
+    enum class Severity { Problem, Warning };
+    Severity severity;
+    std::string text;
+};
+
+// Everything that is wrong with a package, in file order: its structure (too short, a
+// text length above 127, an entry that does not fit, fewer than forty entries, a bitmap
+// the picture loader refuses) and each slot against the rules for loading a picture
+// into it (depth; colour table against the palette, when one is given, and size against
+// the built-in size as warnings). Never throws for any bytes.
+std::vector<Finding> InspectRoomPackage(std::span<const std::uint8_t> bytes,
+                                        std::optional<std::span<const std::uint8_t>> palette);
+
+} // namespace tessaly

@@ -1,0 +1,13 @@
+#include "app/desktop.h"
+#include "app/tmainform.h"
+#include "preview/tcheckform.h"
+
+namespace tessaly {
+
+// File > Check: a new preview dialog each time, shown modally and destroyed afterwards.
+void TMainForm::ShowCheckClick() {
+    TCheckForm dialog(*this, desktop_);
+    desktop_.ExecuteDialog(dialog);
+}
+
+} // namespace tessaly

@@ -1,0 +1,102 @@
+#include "app/wholefile.h"
+#include "bitmap/bmpcodec.h"
+#include "bitmap/builtinpictures.h"
+#include "cli/clitool.h"
+#include "preview/contactsheet.h"
+#include "preview/roomcomposition.h"
+#include "support/scratchfolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tessaly {
+namespace {
+
+int Tool(const std::vector<std::string>& words, std::string* err = nullptr) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    const int status = cli::RunTool(words, out, errors);
+    if (err) {
+        *err = errors.str();
+    }
+    return status;
+}
+
+class RenderToolTest : public testing::Test {
+protected:
+    RenderToolTest() { EXPECT_EQ(Tool({"new", File("room.pac")}), 0); }
+    std::string File(const std::string& name) const { return folder.File(name); }
+    test::ScratchFolder folder;
+};
+
+TEST_F(RenderToolTest, BmpIsTheExactPreviewOfTheState) {
+    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.bmp"), "--night", "--door", "half",
+                    "--box", "open", "--bed", "sleeping", "--letters"}),
+              0);
+    std::array<SlotPicture, SlotCount> pictures;
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        pictures[slot] = BuiltInPicture(slot);
+    }
+    SlotPicture expected = BlankPreview();
+    ComposeRoom(expected,
+                {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; },
+                 BuiltInPlacementRects()},
+                {true, DoorState::HalfOpen, true, true, true});
+    EXPECT_EQ(ReadBmpFile(File("p.bmp")), expected);
+}
+
+TEST_F(RenderToolTest, JpegAndEveryStateWithASheet) {
+    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.jpg")}), 0);
+    const Bytes jpeg = ReadWholeFile(File("p.jpg"));
+    ASSERT_GT(jpeg.size(), 2u);
+    EXPECT_EQ(jpeg[0], 0xFF);
+    EXPECT_EQ(jpeg[1], 0xD8);
+    ASSERT_EQ(Tool({"render-all", File("room.pac"), File("all"), "--sheet", File("sheet.jpg")}),
+              0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("all")), {}), 48);
+    for (const PreviewState& state : AllPreviewStates()) {
+        EXPECT_TRUE(std::filesystem::exists(File("all/" + StateName(state) + ".jpg")))
+            << StateName(state);
+    }
+    EXPECT_TRUE(std::filesystem::exists(File("sheet.jpg")));
+}
+
+TEST_F(RenderToolTest, BadArgumentsWriteNothing) {
+    std::string err;
+    EXPECT_EQ(Tool({"render", File("room.pac"), File("p.png")}, &err), 2);
+    EXPECT_EQ(Tool({"render", File("room.pac"), File("p.jpg"), "--door", "ajar"}, &err), 2);
+    EXPECT_EQ(err, "tessaly-pac: --door: takes one of: closed, half, open\n");
+    EXPECT_EQ(Tool({"render", File("missing.pac"), File("p.jpg")}), 2);
+    EXPECT_FALSE(std::filesystem::exists(File("p.jpg")));
+}
+
+TEST(PreviewStates, FortyEightDistinctNames) {
+    std::set<std::string> names;
+    for (const PreviewState& state : AllPreviewStates()) {
+        names.insert(StateName(state));
+    }
+    EXPECT_EQ(names.size(), 48u);
+    EXPECT_TRUE(names.contains("night_door-half_box-open_bed-sleeping_letters"));
+}
+
+TEST(ContactSheet, HoldsEveryCellWithItsLabel) {
+    std::vector<SheetCell> cells(9, SheetCell{{}, BlankPreview()});
+    std::fill(cells[8].preview.pixels.begin(), cells[8].preview.pixels.end(), BlackIndex);
+    const RgbImage sheet = ContactSheet(cells);
+    EXPECT_EQ(sheet.width, 6 + 8 * 166);
+    EXPECT_GT(sheet.height, 2 * 120);
+    EXPECT_EQ(sheet.At(6 + 10, 6 + 10), (Rgb{255, 255, 255}));     // first thumbnail, white
+    const int secondRow = sheet.height / 2 + 10;
+    EXPECT_EQ(sheet.At(6 + 10, secondRow), (Rgb{0, 0, 0})) << secondRow; // ninth, black
+    int ink = 0;
+    for (int y = 6 + 124; y < 6 + 124 + 9; ++y) {
+        for (int x = 6; x < 166; ++x) {
+            ink += sheet.At(x, y) == Rgb{32, 32, 32};
+        }
+    }
+    EXPECT_GT(ink, 50); // "day, door closed"
+}
+
+} // namespace
+} // namespace tessaly
