@@ -28,6 +28,13 @@ public:
     // Shows one of the program's own dialogs modally; returns its result.
     virtual int ExecuteDialog(QDialog& dialog) = 0;
 
+    // Starts the program with the one argument and waits, without handling any window
+    // events, until it has ended. False when it could not be started.
+    virtual bool RunProgramAndWait(const QString& program, const QString& argument) = 0;
+
+    // Opens a file in the desktop's viewer for its type, without waiting.
+    virtual void OpenInShell(const QString& path) = 0;
+
     // The standard error box: modal, stop icon, one OK button.
     virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
 };

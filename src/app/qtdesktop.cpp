@@ -1,10 +1,19 @@
 #include "app/qtdesktop.h"
 
 #include "app/filedialog.h"
+#include "app/narrowtext.h"
+#include "app/platformerror.h"
+#include "app/slotimage.h"
+#include "bitmap/bmpcodec.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
 
 namespace tessaly {
 namespace {
@@ -15,6 +24,30 @@ QMessageBox::StandardButton RunMessageBox(QWidget* parent, QMessageBox::Icon ico
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// A box beside the file list that shows the BMP file under the cursor, read by the
+// program's own picture loader; files it refuses show nothing.
+void AddPicturePreview(QFileDialog& dialog) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) {
+        return;
+    }
+    auto* preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("PicturePreview"));
+    preview->setFixedSize(160, 120);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(preview, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+        try {
+            const QImage image = ToQImage(ReadBmpFile(Narrow(path)));
+            preview->setPixmap(QPixmap::fromImage(image).scaled(
+                preview->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+        } catch (const PlatformError&) {
+            preview->clear();
+        }
+    });
 }
 
 } // namespace
@@ -30,6 +63,9 @@ bool QtDesktop::ExecuteFileDialog(FileDialog& dialog, QWidget* parent) {
     fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
     fileDialog.setNameFilters(dialog.NameFilters());
     fileDialog.setDefaultSuffix(dialog.DefaultExt());
+    if (dialog.PicturePreview()) {
+        AddPicturePreview(fileDialog);
+    }
     if (!dialog.FileName().isEmpty()) {
         fileDialog.setDirectory(QFileInfo(dialog.FileName()).absolutePath());
         fileDialog.selectFile(dialog.FileName());
@@ -51,6 +87,28 @@ bool QtDesktop::AskYesNo(QWidget* parent, const QString& caption, const QString&
 }
 
 int QtDesktop::ExecuteDialog(QDialog& dialog) { return dialog.exec(); }
+
+bool RunProgramAndWait(const QString& program, const QString& argument) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({argument});
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        return false;
+    }
+    process.waitForFinished(-1);
+    return true;
+}
+
+bool QtDesktop::RunProgramAndWait(const QString& program, const QString& argument) {
+    return tessaly::RunProgramAndWait(program, argument);
+}
+
+void QtDesktop::OpenInShell(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 void QtDesktop::ShowError(QWidget* parent, const QString& caption, const QString& text) {
     RunMessageBox(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);

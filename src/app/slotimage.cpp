@@ -1,6 +1,7 @@
 #include "app/slotimage.h"
 
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QPainter>
 
@@ -24,8 +25,16 @@ QImage ToQImage(const SlotPicture& picture) {
     return image;
 }
 
+QString DroppedBmpFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    const bool one = urls.size() == 1 && urls[0].isLocalFile();
+    const QString path = one ? urls[0].toLocalFile() : QString();
+    return path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? path : QString();
+}
+
 SlotImage::SlotImage(PartSlot tag, SlotPicture picture, QMenu* popupMenu, QWidget* parent)
     : QWidget(parent), tag_(tag), popupMenu_(popupMenu) {
+    setAcceptDrops(true);
     SetPicture(std::move(picture));
 }
 
@@ -48,6 +57,26 @@ void SlotImage::mousePressEvent(QMouseEvent* event) {
 
 void SlotImage::contextMenuEvent(QContextMenuEvent* event) {
     popupMenu_->exec(event->globalPos());
+}
+
+} // namespace tessaly
+
+namespace tessaly {
+
+void SlotImage::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedBmpFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void SlotImage::dropEvent(QDropEvent* event) {
+    const QString path = DroppedBmpFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    emit MouseDown(this);
+    emit FileDropped(path);
 }
 
 } // namespace tessaly

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QMenu;
+class QMimeData;
 
 namespace tessaly {
 
@@ -28,11 +29,15 @@ public:
 
 signals:
     void MouseDown(SlotImage* sender);
+    // A BMP file was dropped on the component (after MouseDown has chosen its slot).
+    void FileDropped(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PartSlot tag_;
@@ -40,6 +45,9 @@ private:
     QImage shown_;
     QMenu* popupMenu_;
 };
+
+// The one local .bmp file that dragged data carries, or an empty string.
+QString DroppedBmpFile(const QMimeData* data);
 
 // A slot picture as an 8-bit indexed QImage.
 QImage ToQImage(const SlotPicture& picture);

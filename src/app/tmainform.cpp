@@ -1,14 +1,18 @@
 #include "app/tmainform.h"
 
+#include "app/desktop.h"
 #include "app/errorguard.h"
 #include "app/mainformdesign.h"
 #include "app/narrowtext.h"
 #include "app/paths.h"
+#include "app/platformerror.h"
 #include "app/roomtextfield.h"
 #include "app/settingsstore.h"
 #include "app/slotimage.h"
 #include "bitmap/builtinpictures.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +20,6 @@
 namespace tessaly {
 namespace {
 
-const QString LanguageSettingName = QStringLiteral("LANG");
 const QString DefaultLanguageCode = QStringLiteral("en");
 constexpr int LabelExtraHeight = 4;
 
@@ -53,8 +56,9 @@ TMainForm::TMainForm(Desktop& desktop, SettingsStore& settings, const QString& p
     LanguageCode.clear();
     ProgramDir = ProgramDirOf(Narrow(programFile));
     PlacementRects = BuiltInPlacementRects();
+    SetProgramIcon();
     ReadLanguageSetting();
-    LoadLanguageTexts();
+    LoadStartLanguage();
 }
 
 TMainForm::~TMainForm() = default;
@@ -82,11 +86,15 @@ void TMainForm::CreateMenus() {
 
     Config = menuBar()->addMenu(QStringLiteral("&Config"));
     EditorSet = Config->addAction(QStringLiteral("&Image editor"));
+    Attach(EditorSet, &TMainForm::EditorSetClick);
     LanguageSet = Config->addAction(QStringLiteral("&Language"));
+    Attach(LanguageSet, &TMainForm::LanguageSetClick);
 
     Help = menuBar()->addMenu(QStringLiteral("&Help"));
     Contents = Help->addAction(QStringLiteral("&Contents"));
     About = Help->addAction(QStringLiteral("&About..."));
+    Attach(Contents, &TMainForm::ContentsClick);
+    Attach(About, &TMainForm::AboutClick);
 }
 
 void TMainForm::CreateContextMenu() {
@@ -97,6 +105,12 @@ void TMainForm::CreateContextMenu() {
     CopyImage = PopupMenu->addAction(QStringLiteral("Copy from roomview"));
     CreateMask = PopupMenu->addAction(QStringLiteral("Make maskimage"));
     CopyData = PopupMenu->addAction(QStringLiteral("Copy from image"));
+    Attach(Edit, &TMainForm::EditClick);
+    Attach(OpenPFile, &TMainForm::OpenPFileClick);
+    Attach(SavePFile, &TMainForm::SavePFileClick);
+    Attach(CopyImage, &TMainForm::CopyImageClick);
+    Attach(CreateMask, &TMainForm::CreateMaskClick);
+    Attach(CopyData, &TMainForm::CopyDataClick);
     connect(PopupMenu, &QMenu::aboutToShow, this, &TMainForm::PopupMenuPopup);
 }
 
@@ -113,6 +127,9 @@ void TMainForm::CreateSlotImages(QWidget* client) {
         image->setObjectName(QString::fromLatin1(SlotCatalogue(slot).component));
         image->setGeometry(SlotBox(slot));
         connect(image, &SlotImage::MouseDown, this, &TMainForm::WinDayImageMouseDown);
+        connect(image, &SlotImage::FileDropped, this, [this](const QString& path) {
+            RunGuarded(desktop_, this, [this, path] { LoadPictureFile(Narrow(path)); });
+        });
         SlotImages[slot] = image;
     }
 }
@@ -153,6 +170,30 @@ void TMainForm::ReadLanguageSetting() {
     }
     LanguageCode = Narrow(DefaultLanguageCode);
     settings_.WriteString(LanguageSettingName, DefaultLanguageCode);
+}
+
+// The icon beside the program, in its sizes, for every window of the program.
+void TMainForm::SetProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 256}) {
+        icon.addFile(Wide(JoinPath(ProgramDir, "icons/tessaly-" + std::to_string(size) + ".png")));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+// A stored language whose set cannot be loaded must not lock the user out: the error is
+// shown and the English set loaded instead, leaving the setting as it is.
+void TMainForm::LoadStartLanguage() {
+    try {
+        LoadLanguageTexts();
+    } catch (const PlatformError& error) {
+        if (LanguageCode == Narrow(DefaultLanguageCode)) {
+            throw;
+        }
+        desktop_.ShowError(nullptr, ApplicationTitle(), ErrorBoxText(Wide(error.what())));
+        LanguageCode = Narrow(DefaultLanguageCode);
+        LoadLanguageTexts();
+    }
 }
 
 void TMainForm::WinDayImageMouseDown(SlotImage* sender) { CurrentSlot = sender->Tag(); }

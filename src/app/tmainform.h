@@ -16,8 +16,15 @@ namespace tessaly {
 
 class Desktop;
 class RoomTextField;
+struct SlotPicture;
 class SettingsStore;
 class SlotImage;
+
+// The setting name of the language code.
+inline const QString LanguageSettingName = QStringLiteral("LANG");
+
+// What the tests for a BMP file destined for a slot decided.
+enum class PictureCheckResult { Accepted, Refused, Declined, Unopenable };
 
 // The main window: the forty slot pictures, the room's three texts, the menus and the
 // language texts. It owns all of the program's data; the commands of each subsystem
@@ -89,10 +96,25 @@ public:
     // The palette question; true when the user answers Yes.
     bool AskPaletteQuestion();
 
+    // Runs the tests for a BMP file destined for a slot and shows their messages.
+    PictureCheckResult CheckPictureFile(const std::string& path, PartSlot slot);
+    // Loads a BMP file into the current slot under those tests (Load and dropped files).
+    void LoadPictureFile(const std::string& path);
+
     // Handlers.
     void OpenRoomFileClick();
     void SaveRoomFileClick();
     void ShowCheckClick();
+    void EditorSetClick();
+    void LanguageSetClick();
+    void ContentsClick();
+    void AboutClick();
+    void EditClick();
+    void OpenPFileClick();
+    void SavePFileClick();
+    void CopyImageClick();
+    void CreateMaskClick();
+    void CopyDataClick();
     void WinDayImageMouseDown(SlotImage* sender);
     void PopupMenuPopup();
     void ExitClick();
@@ -104,8 +126,14 @@ private:
     void CreateLabels(QWidget* client);
     void CreateTextFields(QWidget* client);
     void ReadLanguageSetting();
+    void LoadStartLanguage();
+    void SetProgramIcon();
     // Runs the handler inside the command guard whenever the action is triggered.
     void Attach(QAction* action, void (TMainForm::*handler)());
+
+    // Replaces the picture of a slot with the picture made from another slot's through
+    // the temporary picture file.
+    void DeriveMask(PartSlot from, PartSlot into, SlotPicture (*derive)(const SlotPicture&));
 
     Desktop& desktop_;
     SettingsStore& settings_;

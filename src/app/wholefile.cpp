@@ -2,10 +2,12 @@
 
 #include "app/platformerror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tessaly {
 namespace {
@@ -19,6 +21,7 @@ public:
             ::close(fd_);
         }
     }
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
@@ -66,21 +69,24 @@ mode_t ReplacementMode(const std::string& path) {
     return 0666 & ~mask;
 }
 
-} // namespace
-
-Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    // Non-blocking open and a regular-file test keep a FIFO or a device from hanging
-    // the program or feeding it without end.
+// Opens a regular file for reading. Non-blocking open and a regular-file test keep a
+// FIFO or a device from hanging the program or feeding it without end.
+FileDescriptor OpenRegularFile(const std::string& path, std::uint64_t& size) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         throw FileOpenError(CannotOpenFileText(path));
     }
-    if (static_cast<std::uint64_t>(status.st_size) > maxBytes) {
-        throw PlatformError(TooLargeFileText(path));
-    }
+    size = static_cast<std::uint64_t>(status.st_size);
+    return file;
+}
+
+// Reads up to limit bytes; more being there is reported through tooLarge.
+Bytes ReadUpTo(const std::string& path, std::size_t limit, bool& tooLarge) {
+    std::uint64_t size = 0;
+    FileDescriptor file = OpenRegularFile(path, size);
     Bytes bytes;
-    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
     std::uint8_t chunk[65536];
     for (;;) {
         const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
@@ -90,14 +96,29 @@ Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
         if (n < 0) {
             throw FileOpenError(CannotOpenFileText(path));
         }
-        if (n == 0) {
+        const auto got = static_cast<std::size_t>(n);
+        tooLarge = bytes.size() + got > limit;
+        bytes.insert(bytes.end(), chunk, chunk + std::min(got, limit - bytes.size()));
+        if (n == 0 || tooLarge) {
             return bytes;
         }
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            throw PlatformError(TooLargeFileText(path));
-        }
-        bytes.insert(bytes.end(), chunk, chunk + n);
     }
+}
+
+} // namespace
+
+Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    bool tooLarge = false;
+    Bytes bytes = ReadUpTo(path, maxBytes, tooLarge);
+    if (tooLarge) {
+        throw PlatformError(TooLargeFileText(path));
+    }
+    return bytes;
+}
+
+Bytes ReadFileStart(const std::string& path, std::size_t count) {
+    bool more = false;
+    return ReadUpTo(path, count, more);
 }
 
 void WriteWholeFile(const std::string& path, const Bytes& bytes) {
@@ -123,6 +144,10 @@ void WriteScratchFile(const std::string& path, const Bytes& bytes) {
     WriteWithFlags(path, bytes, O_NOFOLLOW, 0600);
 }
 
-RemoveFileOnExit::~RemoveFileOnExit() { ::unlink(path_.c_str()); }
+RemoveFileOnExit::~RemoveFileOnExit() {
+    if (!path_.empty()) {
+        ::unlink(path_.c_str());
+    }
+}
 
 } // namespace tessaly

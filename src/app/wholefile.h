@@ -15,6 +15,10 @@ using Bytes = std::vector<std::uint8_t>;
 inline constexpr std::size_t DefaultMaxFileBytes = std::size_t{1} << 30;
 Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes = DefaultMaxFileBytes);
 
+// Reads at most count bytes from the start of a regular file; fewer when it is shorter.
+// Throws FileOpenError with the cannot-open text when it cannot be opened or read.
+Bytes ReadFileStart(const std::string& path, std::size_t count);
+
 // Creates the file (or empties an existing one) and writes the bytes. Throws
 // PlatformError with the cannot-create text when that fails.
 void WriteWholeFile(const std::string& path, const Bytes& bytes);
@@ -29,11 +33,13 @@ void WriteFileAtomically(const std::string& path, const Bytes& bytes);
 // alone, and a symbolic link standing in its place is refused rather than followed.
 void WriteScratchFile(const std::string& path, const Bytes& bytes);
 
-// Deletes a file when the object goes, on every path out of a command.
+// Deletes a file when the object goes, on every path out of a command, unless told to
+// keep it.
 class RemoveFileOnExit {
 public:
     explicit RemoveFileOnExit(std::string path) : path_(std::move(path)) {}
     ~RemoveFileOnExit();
+    void Keep() { path_.clear(); }
     RemoveFileOnExit(const RemoveFileOnExit&) = delete;
     RemoveFileOnExit& operator=(const RemoveFileOnExit&) = delete;
 

@@ -200,7 +200,7 @@ SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
 }
 
 void WriteBmpFile(const SlotPicture& picture, const std::string& path) {
-    WriteWholeFile(path, EncodeBmp(picture));
+    WriteFileAtomically(path, EncodeBmp(picture));
 }
 
 void WriteScratchBmpFile(const SlotPicture& picture, const std::string& path) {

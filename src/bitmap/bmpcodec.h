@@ -25,7 +25,8 @@ Bytes EncodeBmp(const SlotPicture& picture);
 // else throws PlatformError with the invalid-bitmap text and a reason.
 SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes);
 
-// The file forms of the two: WriteBmpFile creates or empties the file; WriteScratchBmpFile
+// The file forms of the two: WriteBmpFile replaces the file only once the whole bitmap is
+// written (see WriteFileAtomically); WriteScratchBmpFile
 // writes one of the program's scratch files (see WriteScratchFile). ReadBmpFile reads a
 // file into a new picture. All three throw PlatformError and change no picture.
 void WriteBmpFile(const SlotPicture& picture, const std::string& path);

@@ -57,6 +57,12 @@ std::string LanguageFilePath(const std::string& programDir, const std::string& s
     return JoinPath(JoinPath(programDir, "ltexts"), stem + "." + languageCode);
 }
 
+std::string LanguageCodeOf(const std::string& line) {
+    const std::size_t space = line.rfind(' ');
+    const std::size_t start = space == std::string::npos ? 0 : space + 1;
+    return line.substr(start, 2);
+}
+
 std::string FontFaceName(const std::string& line) {
     if (line.size() <= MaxFontFaceBytes) {
         return line;

@@ -35,6 +35,10 @@ TextList LoadTextList(const std::string& path);
 std::string LanguageFilePath(const std::string& programDir, const std::string& stem,
                              const std::string& languageCode);
 
+// The language code of a line of the language list: up to two bytes after the line's
+// last space, or its first two bytes when it has none (fewer where the line ends sooner).
+std::string LanguageCodeOf(const std::string& line);
+
 // A font face name as a language file gives it, cut to its first 31 bytes (never in the
 // middle of a UTF-8 sequence).
 std::string FontFaceName(const std::string& line);

@@ -1,5 +1,7 @@
 #include "preview/roomcomposition.h"
 
+#include "bitmap/colourmatch.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
@@ -10,13 +12,6 @@ namespace {
 constexpr PlacementRect WholePreview{0, 0, RoomWidth - 1, RoomHeight - 1};
 
 std::uint32_t Key(Rgb c) { return static_cast<std::uint32_t>(c.red << 16 | c.green << 8 | c.blue); }
-
-int Distance(Rgb a, Rgb b) {
-    const int r = a.red - b.red;
-    const int g = a.green - b.green;
-    const int bl = a.blue - b.blue;
-    return r * r + g * g + bl * bl;
-}
 
 // The RoomPalette index of every entry of a picture's colour table; indices past the
 // table read as black.
@@ -57,16 +52,8 @@ std::uint8_t NearestRoomIndex(Rgb colour) {
         }
         return map;
     }();
-    if (const auto found = exact.find(Key(colour)); found != exact.end()) {
-        return found->second;
-    }
-    int best = 0;
-    for (int i = 1; i < 256; ++i) {
-        if (Distance(colour, RoomPalette()[i]) < Distance(colour, RoomPalette()[best])) {
-            best = i;
-        }
-    }
-    return static_cast<std::uint8_t>(best);
+    const auto found = exact.find(Key(colour));
+    return found != exact.end() ? found->second : NearestColourIndex(RoomPalette(), colour);
 }
 
 void DrawMaskedPart(SlotPicture& preview, const PlacementRect& target, const SlotPicture& mask,

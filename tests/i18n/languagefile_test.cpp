@@ -61,6 +61,17 @@ TEST(LanguageFile, LoadsByLanguageCode) {
     EXPECT_EQ(LoadTextList(path).Lines(), (Lines{"a", "b"}));
 }
 
+TEST(LanguageList, CodeFollowsTheLastSpace) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"English en", "en"},         {"Deutsch deutsch", "de"}, {"xy", "xy"},
+        {"nospace", "no"},            {"Brazilian Portuguese pt", "pt"},
+        {"ends in a space ", ""},     {"", ""},                  {"one x", "x"},
+    };
+    for (const auto& [line, code] : cases) {
+        EXPECT_EQ(LanguageCodeOf(line), code) << line;
+    }
+}
+
 TEST(LanguageFile, FontFaceNamesAreCutTo31Bytes) {
     EXPECT_EQ(FontFaceName("Sans Serif"), "Sans Serif");
     EXPECT_EQ(FontFaceName(std::string(40, 'F')), std::string(31, 'F'));

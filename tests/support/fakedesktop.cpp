@@ -1,6 +1,7 @@
 #include "support/fakedesktop.h"
 
 #include "app/filedialog.h"
+#include "app/qtdesktop.h"
 
 #include <QDialog>
 
@@ -50,5 +51,19 @@ int FakeDesktop::ExecuteDialog(QDialog& dialog) {
     dialog.close();
     return dialog.result();
 }
+
+} // namespace tessaly::test
+
+namespace tessaly::test {
+
+bool FakeDesktop::RunProgramAndWait(const QString& program, const QString& argument) {
+    programsRun << program + QLatin1Char(' ') + argument;
+    if (whenProgramStarts) {
+        whenProgramStarts();
+    }
+    return tessaly::RunProgramAndWait(program, argument);
+}
+
+void FakeDesktop::OpenInShell(const QString& path) { shellOpened << path; }
 
 } // namespace tessaly::test

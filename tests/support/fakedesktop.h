@@ -25,6 +25,9 @@ public:
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
     // Shows the dialog without a modal loop, lets onDialog act on it, then closes it.
     int ExecuteDialog(QDialog& dialog) override;
+    // Runs the program for real (tests use small scripts as editors) and records it.
+    bool RunProgramAndWait(const QString& program, const QString& argument) override;
+    void OpenInShell(const QString& path) override;
 
     // Answers for the next file dialogs: a path to choose, or nothing to cancel.
     std::deque<std::optional<QString>> fileAnswers;
@@ -32,6 +35,11 @@ public:
     std::deque<bool> yesNoAnswers;
 
     std::function<void(QDialog&)> onDialog;
+    // Called just before the program starts.
+    std::function<void()> whenProgramStarts;
+
+    QStringList programsRun; // "program argument"
+    QStringList shellOpened;
 
     std::vector<Box> boxes;
     QStringList fileDialogFilters;

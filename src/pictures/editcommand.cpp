@@ -1,0 +1,54 @@
+#include "app/desktop.h"
+#include "app/narrowtext.h"
+#include "app/paths.h"
+#include "app/platformerror.h"
+#include "app/settingsstore.h"
+#include "app/slotimage.h"
+#include "app/tmainform.h"
+#include "bitmap/bmpcodec.h"
+#include "pictures/tedsetdlg.h"
+
+#include <QApplication>
+
+namespace tessaly {
+
+// Config > Image editor.
+void TMainForm::EditorSetClick() {
+    TEdSetDlg dialog(*this, desktop_, settings_);
+    desktop_.ExecuteDialog(dialog);
+}
+
+// Edit: hands the slot's picture to the image editor in a temporary file, waits with the
+// window minimised until the editor ends, then takes the file back under the load tests.
+void TMainForm::EditClick() {
+    const PartSlot slot = CurrentSlot;
+    const QString editor = settings_.ReadString(EditorSettingName).value_or(QString());
+    if (editor.isEmpty()) {
+        ShowMessageText(MessageTexts.Line(0));
+        return;
+    }
+    const std::string temporary = PictureScratchPath();
+    WriteScratchBmpFile(SlotImages[slot]->Picture(), temporary);
+    RemoveFileOnExit removeTemporary(temporary);
+    showMinimized();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const bool ran = desktop_.RunProgramAndWait(editor, Wide(temporary));
+    showNormal();
+    if (!ran) {
+        throw PlatformError("The image editor " + Narrow(editor) + " cannot be started");
+    }
+    const PictureCheckResult result = CheckPictureFile(temporary, slot);
+    if (result == PictureCheckResult::Unopenable) {
+        ShowMessageText(MessageTexts.Line(1));
+    }
+    if (result != PictureCheckResult::Accepted) {
+        return;
+    }
+    // An edited file that cannot be read stays in the temporary folder: it holds the
+    // user's work.
+    removeTemporary.Keep();
+    SlotImages[slot]->SetPicture(ReadBmpFile(temporary));
+    ::unlink(temporary.c_str());
+}
+
+} // namespace tessaly
