@@ -3,6 +3,7 @@
 namespace tessaly {
 namespace {
 
+// clang-format off
 constexpr std::array<SlotEntry, SlotCount> Catalogue{{
     {"WinDayImage", 55, 83, 8},       {"WinNightImage", 55, 83, 8},
     {"WinIOImage", 55, 83, 8},        {"DoorDayImage", 80, 89, 8},
@@ -25,7 +26,9 @@ constexpr std::array<SlotEntry, SlotCount> Catalogue{{
     {"Letter1Mask", 25, 16, 1},       {"Letter2Mask", 27, 23, 1},
     {"Letter3Mask", 25, 16, 1},       {"DoorNightMask", 80, 89, 1},
 }};
+// clang-format on
 
+// clang-format off
 constexpr PlacementRectTable Placements{{
     {79, 0, 133, 82},    {79, 0, 133, 82},     {79, 0, 133, 82},    {236, 35, 315, 123},
     {0, 0, 320, 240},    {213, 44, 277, 152},  {213, 44, 277, 152}, {213, 44, 277, 152},
@@ -33,6 +36,7 @@ constexpr PlacementRectTable Placements{{
     {142, 129, 218, 178}, {15, 159, 64, 234},  {247, 142, 319, 212}, {258, 171, 318, 216},
     {10, 183, 34, 198},  {159, 131, 185, 153}, {282, 95, 306, 110}, {236, 35, 315, 123},
 }};
+// clang-format on
 
 // Ramp values shared by the red, green, blue and grey ramps.
 constexpr std::array<std::uint8_t, 10> Ramp{238, 221, 187, 170, 136, 119, 85, 68, 34, 17};
@@ -57,7 +61,9 @@ Palette MakeRoomPalette() {
 
 } // namespace
 
-const SlotEntry& SlotCatalogue(PartSlot slot) { return Catalogue.at(slot); }
+const SlotEntry& SlotCatalogue(PartSlot slot) {
+    return Catalogue.at(slot);
+}
 
 SlotGroup GroupOf(PartSlot slot) {
     if (IsMaskSlot(slot)) {
@@ -70,7 +76,9 @@ SlotGroup GroupOf(PartSlot slot) {
     return view ? SlotGroup::View : SlotGroup::Object;
 }
 
-const PlacementRectTable& BuiltInPlacementRects() { return Placements; }
+const PlacementRectTable& BuiltInPlacementRects() {
+    return Placements;
+}
 
 const Palette& RoomPalette() {
     static const Palette palette = MakeRoomPalette();

@@ -40,9 +40,15 @@ using PlacementRectTable = std::array<PlacementRect, PictureSlotCount>;
 
 const SlotEntry& SlotCatalogue(PartSlot slot);
 SlotGroup GroupOf(PartSlot slot);
-constexpr bool IsMaskSlot(PartSlot slot) { return slot >= PictureSlotCount; }
-constexpr PartSlot MaskSlotOf(PartSlot pictureSlot) { return pictureSlot + PictureSlotCount; }
-constexpr PartSlot PictureSlotOf(PartSlot maskSlot) { return maskSlot - PictureSlotCount; }
+constexpr bool IsMaskSlot(PartSlot slot) {
+    return slot >= PictureSlotCount;
+}
+constexpr PartSlot MaskSlotOf(PartSlot pictureSlot) {
+    return pictureSlot + PictureSlotCount;
+}
+constexpr PartSlot PictureSlotOf(PartSlot maskSlot) {
+    return maskSlot - PictureSlotCount;
+}
 
 // The fixed placement table; mask slot m uses entry m - 20.
 const PlacementRectTable& BuiltInPlacementRects();

@@ -12,7 +12,7 @@ class FileDialog;
 // Every modal interaction and operating-system call of the program goes through this
 // seam: the program uses QtDesktop, tests a scripted fake that answers and records.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // Runs a file dialog; on acceptance stores the chosen path in the dialog and

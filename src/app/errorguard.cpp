@@ -16,9 +16,13 @@ QString& Title() {
 
 } // namespace
 
-QString ApplicationTitle() { return Title(); }
+QString ApplicationTitle() {
+    return Title();
+}
 
-void SetApplicationTitle(const QString& title) { Title() = title; }
+void SetApplicationTitle(const QString& title) {
+    Title() = title;
+}
 
 QString ErrorBoxText(const QString& text) {
     const bool endsLow = !text.isEmpty() && text.back() <= QLatin1Char('.');

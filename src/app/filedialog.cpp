@@ -9,7 +9,9 @@ FileDialog::FileDialog(Desktop& desktop, QWidget* owner, Kind kind, QString filt
     : desktop_(desktop), owner_(owner), kind_(kind), filter_(std::move(filter)),
       defaultExt_(std::move(defaultExt)), picturePreview_(picturePreview) {}
 
-bool FileDialog::Execute() { return desktop_.ExecuteFileDialog(*this, owner_); }
+bool FileDialog::Execute() {
+    return desktop_.ExecuteFileDialog(*this, owner_);
+}
 
 QStringList FileDialog::NameFilters() const {
     const QStringList parts = filter_.split(QLatin1Char('|'));

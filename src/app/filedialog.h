@@ -12,7 +12,7 @@ class Desktop;
 // A file dialog kept by its window for the window's whole life, so that it remembers
 // the last chosen file (and with it the folder) from one use to the next.
 class FileDialog {
-public:
+  public:
     enum class Kind { Open, Save };
 
     // filter is in "description|pattern|description|pattern" form, e.g. "*.bmp|*.bmp".
@@ -32,7 +32,7 @@ public:
     // The filter as Qt's name filters: "description (pattern)" for each pair.
     QStringList NameFilters() const;
 
-private:
+  private:
     Desktop& desktop_;
     QWidget* owner_;
     Kind kind_;

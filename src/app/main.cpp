@@ -1,3 +1,5 @@
+#include "app/errorguard.h"
+#include "app/narrowtext.h"
 #include "app/qtdesktop.h"
 #include "app/settingsstore.h"
 #include "app/startup.h"
@@ -5,6 +7,7 @@
 
 #include <QApplication>
 
+// tessaly [ROOM.pac]: starts the editor, with the package open when one is named.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     tessaly::QtDesktop desktop;
@@ -14,5 +17,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     form->show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        tessaly::RunGuarded(desktop, form.get(),
+                            [&] { form->ReadRoomPackage(tessaly::Narrow(arguments[1])); });
+    }
     return QApplication::exec();
 }

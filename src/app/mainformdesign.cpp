@@ -4,6 +4,7 @@ namespace tessaly {
 namespace {
 
 // Picture and mask boxes, indexed by slot.
+// clang-format off
 const std::array<QRect, SlotCount> SlotBoxes{{
     {8, 16, 28, 42},   {96, 16, 28, 42},   {184, 16, 28, 42},  {288, 16, 40, 45},
     {8, 279, 160, 120}, {8, 80, 33, 55},   {112, 80, 33, 55},  {216, 80, 33, 55},
@@ -16,6 +17,7 @@ const std::array<QRect, SlotCount> SlotBoxes{{
     {248, 160, 39, 25}, {352, 160, 25, 38}, {464, 160, 41, 36}, {576, 160, 31, 23},
     {48, 216, 25, 16}, {136, 216, 27, 23}, {224, 216, 25, 16}, {464, 16, 40, 45},
 }};
+// clang-format on
 
 const std::array<LabelDesign, MainLabelCount> Labels{{
     {"WviewLabel", {8, 0, 257, 12}, "Out of the window (daytime, nighttime,connecting)", false},
@@ -27,8 +29,10 @@ const std::array<LabelDesign, MainLabelCount> Labels{{
     {"PostLabel", {312, 144, 65, 13}, "mailbox", false},
     {"BubbleLabel", {408, 144, 97, 13}, "bubble", false},
     {"BathLabel", {528, 144, 81, 13}, "bath tub", false},
-    {"LetterLabel", {8, 200, 244, 13},
-     "letter (on the mailbox, on the table, on the door side)", false},
+    {"LetterLabel",
+     {8, 200, 244, 13},
+     "letter (on the mailbox, on the table, on the door side)",
+     false},
     {"RoomLabel", {8, 256, 337, 12}, "-----room view-----", false},
     {"NameLabel", {344, 240, 60, 12}, "name", true},
     {"ComLabel", {344, 296, 56, 12}, "etc", true},
@@ -43,10 +47,16 @@ const std::array<TextFieldDesign, 3> TextFields{{
 
 } // namespace
 
-QRect SlotBox(PartSlot slot) { return SlotBoxes.at(slot); }
+QRect SlotBox(PartSlot slot) {
+    return SlotBoxes.at(slot);
+}
 
-const std::array<LabelDesign, MainLabelCount>& MainLabelDesigns() { return Labels; }
+const std::array<LabelDesign, MainLabelCount>& MainLabelDesigns() {
+    return Labels;
+}
 
-const std::array<TextFieldDesign, 3>& TextFieldDesigns() { return TextFields; }
+const std::array<TextFieldDesign, 3>& TextFieldDesigns() {
+    return TextFields;
+}
 
 } // namespace tessaly

@@ -11,7 +11,9 @@
 namespace tessaly {
 namespace {
 
-long SystemClock() { return static_cast<long>(std::time(nullptr)); }
+long SystemClock() {
+    return static_cast<long>(std::time(nullptr));
+}
 
 ClockFunction currentClock = SystemClock;
 
@@ -50,14 +52,20 @@ std::string ScratchDir() {
     return temp && *temp ? std::string(temp) : PrivateScratchDir();
 }
 
-std::string PackageScratchPath() { return JoinPath(ScratchDir(), "qelbtmp.bmp"); }
+std::string PackageScratchPath() {
+    return JoinPath(ScratchDir(), "qelbtmp.bmp");
+}
 
 std::string PictureScratchPath() {
     return JoinPath(ScratchDir(), "qelb" + std::to_string(ScratchClock()) + ".bmp");
 }
 
-long ScratchClock() { return currentClock(); }
+long ScratchClock() {
+    return currentClock();
+}
 
-void SetScratchClock(ClockFunction clock) { currentClock = clock ? clock : SystemClock; }
+void SetScratchClock(ClockFunction clock) {
+    currentClock = clock ? clock : SystemClock;
+}
 
 } // namespace tessaly

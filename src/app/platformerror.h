@@ -9,14 +9,14 @@ namespace tessaly {
 // exact text that the standard error box shows; commands do not catch it, the one
 // guard around every command does.
 class PlatformError : public std::runtime_error {
-public:
+  public:
     explicit PlatformError(const std::string& text) : std::runtime_error(text) {}
 };
 
 // A file that cannot be opened for reading: the commands that foresee it report it
 // with a message line of their own instead of the error box.
 class FileOpenError : public PlatformError {
-public:
+  public:
     using PlatformError::PlatformError;
 };
 

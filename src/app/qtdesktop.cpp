@@ -6,11 +6,11 @@
 #include "app/slotimage.h"
 #include "bitmap/bmpcodec.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -39,15 +39,16 @@ void AddPicturePreview(QFileDialog& dialog) {
     preview->setAlignment(Qt::AlignCenter);
     preview->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(preview, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        try {
-            const QImage image = ToQImage(ReadBmpFile(Narrow(path)));
-            preview->setPixmap(QPixmap::fromImage(image).scaled(
-                preview->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
-        } catch (const PlatformError&) {
-            preview->clear();
-        }
-    });
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) {
+                         try {
+                             const QImage image = ToQImage(ReadBmpFile(Narrow(path)));
+                             preview->setPixmap(QPixmap::fromImage(image).scaled(
+                                 preview->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+                         } catch (const PlatformError&) {
+                             preview->clear();
+                         }
+                     });
 }
 
 } // namespace
@@ -86,7 +87,9 @@ bool QtDesktop::AskYesNo(QWidget* parent, const QString& caption, const QString&
                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-int QtDesktop::ExecuteDialog(QDialog& dialog) { return dialog.exec(); }
+int QtDesktop::ExecuteDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 bool RunProgramAndWait(const QString& program, const QString& argument) {
     QProcess process;

@@ -32,8 +32,7 @@ void RoomTextField::SetRoomText(const std::string& text) {
 }
 
 QString RoomTextField::FittingPart(const QString& insertion) const {
-    const std::size_t kept =
-        StoredBytes(toPlainText()) - StoredBytes(textCursor().selectedText());
+    const std::size_t kept = StoredBytes(toPlainText()) - StoredBytes(textCursor().selectedText());
     QString part = insertion;
     while (!part.isEmpty() && kept + StoredBytes(part) > MaxBytes) {
         part.chop(part.back().isLowSurrogate() && part.size() > 1 ? 2 : 1);

@@ -12,7 +12,7 @@ namespace tessaly {
 class RoomTextField : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     static constexpr std::size_t MaxBytes = 127;
 
     explicit RoomTextField(QWidget* parent);
@@ -21,12 +21,12 @@ public:
     std::string RoomText() const;
     void SetRoomText(const std::string& text);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
-private:
+  private:
     // The longest start of the text that can replace the selection within the limit.
     QString FittingPart(const QString& insertion) const;
 };

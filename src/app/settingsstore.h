@@ -9,7 +9,7 @@ namespace tessaly {
 // ~/.config/Adrenik/Quellkit.conf). Every read or write opens the store and closes it
 // again, so a value written is on disk before the call returns.
 class SettingsStore {
-public:
+  public:
     // The string value of the name, or nothing when the value is missing. Throws
     // PlatformError when the value is there but not a string.
     std::optional<QString> ReadString(const QString& name) const;

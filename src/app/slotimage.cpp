@@ -1,8 +1,8 @@
 #include "app/slotimage.h"
 
 #include <QContextMenuEvent>
-#include <QMimeData>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 
 namespace tessaly {

@@ -17,7 +17,7 @@ namespace tessaly {
 class SlotImage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     SlotImage(PartSlot tag, SlotPicture picture, QMenu* popupMenu, QWidget* parent);
 
     PartSlot Tag() const { return tag_; }
@@ -27,19 +27,19 @@ public:
     // The picture as shown: every depth as an indexed image with its colour table.
     const QImage& ShownImage() const { return shown_; }
 
-signals:
+  signals:
     void MouseDown(SlotImage* sender);
     // A BMP file was dropped on the component (after MouseDown has chosen its slot).
     void FileDropped(const QString& path);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     PartSlot tag_;
     SlotPicture picture_;
     QImage shown_;

@@ -9,9 +9,8 @@ std::unique_ptr<TMainForm> CreateMainForm(Desktop& desktop, SettingsStore& setti
                                           const QString& programFile) {
     SetApplicationTitle(QStringLiteral("Tessaly"));
     std::unique_ptr<TMainForm> form;
-    RunGuarded(desktop, nullptr, [&] {
-        form = std::make_unique<TMainForm>(desktop, settings, programFile);
-    });
+    RunGuarded(desktop, nullptr,
+               [&] { form = std::make_unique<TMainForm>(desktop, settings, programFile); });
     return form;
 }
 

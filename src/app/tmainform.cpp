@@ -64,8 +64,9 @@ TMainForm::TMainForm(Desktop& desktop, SettingsStore& settings, const QString& p
 TMainForm::~TMainForm() = default;
 
 void TMainForm::Attach(QAction* action, void (TMainForm::*handler)()) {
-    connect(action, &QAction::triggered, this,
-            [this, handler] { RunGuarded(desktop_, this, [this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, [this, handler] {
+        RunGuarded(desktop_, this, [this, handler] { (this->*handler)(); });
+    });
 }
 
 void TMainForm::CreateMenus() {
@@ -115,10 +116,23 @@ void TMainForm::CreateContextMenu() {
 }
 
 std::array<QAction*, 17> TMainForm::MenuItems() const {
-    return {FileMenu->menuAction(), OpenRoomFile, SaveRoomFile, ShowCheck, Exit,
-            Config->menuAction(),   EditorSet,    LanguageSet,  Help->menuAction(),
-            Contents,               About,        Edit,         OpenPFile,
-            SavePFile,              CopyImage,    CreateMask,   CopyData};
+    return {FileMenu->menuAction(),
+            OpenRoomFile,
+            SaveRoomFile,
+            ShowCheck,
+            Exit,
+            Config->menuAction(),
+            EditorSet,
+            LanguageSet,
+            Help->menuAction(),
+            Contents,
+            About,
+            Edit,
+            OpenPFile,
+            SavePFile,
+            CopyImage,
+            CreateMask,
+            CopyData};
 }
 
 void TMainForm::CreateSlotImages(QWidget* client) {
@@ -196,7 +210,9 @@ void TMainForm::LoadStartLanguage() {
     }
 }
 
-void TMainForm::WinDayImageMouseDown(SlotImage* sender) { CurrentSlot = sender->Tag(); }
+void TMainForm::WinDayImageMouseDown(SlotImage* sender) {
+    CurrentSlot = sender->Tag();
+}
 
 void TMainForm::PopupMenuPopup() {
     const PartSlot s = CurrentSlot;
@@ -205,6 +221,8 @@ void TMainForm::PopupMenuPopup() {
     CopyData->setEnabled(IsMaskSlot(s));
 }
 
-void TMainForm::ExitClick() { close(); }
+void TMainForm::ExitClick() {
+    close();
+}
 
 } // namespace tessaly

@@ -32,7 +32,7 @@ enum class PictureCheckResult { Accepted, Refused, Declined, Unopenable };
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Builds the window from its design, reads the settings and loads the language set.
     // Throws PlatformError when that fails; the window is then never shown.
     TMainForm(Desktop& desktop, SettingsStore& settings, const QString& programFile);
@@ -98,6 +98,9 @@ public:
 
     // Runs the tests for a BMP file destined for a slot and shows their messages.
     PictureCheckResult CheckPictureFile(const std::string& path, PartSlot slot);
+    // Reads a room package into the window (File > Open after its dialog, and a package
+    // named when the program starts).
+    void ReadRoomPackage(const std::string& path);
     // Loads a BMP file into the current slot under those tests (Load and dropped files).
     void LoadPictureFile(const std::string& path);
 
@@ -119,7 +122,7 @@ public:
     void PopupMenuPopup();
     void ExitClick();
 
-private:
+  private:
     void CreateMenus();
     void CreateContextMenu();
     void CreateSlotImages(QWidget* client);

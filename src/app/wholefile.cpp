@@ -14,7 +14,7 @@ namespace {
 
 // Closes a descriptor on every path.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) {
@@ -31,7 +31,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -51,8 +51,8 @@ bool WriteAll(int fd, const Bytes& bytes) {
 }
 
 void WriteWithFlags(const std::string& path, const Bytes& bytes, int flags, mode_t mode) {
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | flags,
-                               mode));
+    FileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | flags, mode));
     if (file.get() < 0 || !WriteAll(file.get(), bytes) || !file.Close()) {
         throw PlatformError(CannotCreateFileText(path));
     }

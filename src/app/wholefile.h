@@ -36,14 +36,14 @@ void WriteScratchFile(const std::string& path, const Bytes& bytes);
 // Deletes a file when the object goes, on every path out of a command, unless told to
 // keep it.
 class RemoveFileOnExit {
-public:
+  public:
     explicit RemoveFileOnExit(std::string path) : path_(std::move(path)) {}
     ~RemoveFileOnExit();
     void Keep() { path_.clear(); }
     RemoveFileOnExit(const RemoveFileOnExit&) = delete;
     RemoveFileOnExit& operator=(const RemoveFileOnExit&) = delete;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -14,7 +14,7 @@ constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 28;
 }
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(Bytes& out) : out_(out) {}
     void U8(std::uint8_t v) { out_.push_back(v); }
     void U16(std::uint16_t v) {
@@ -26,7 +26,7 @@ public:
         U16(static_cast<std::uint16_t>(v >> 16));
     }
 
-private:
+  private:
     Bytes& out_;
 };
 
@@ -36,8 +36,8 @@ std::uint16_t U16At(std::span<const std::uint8_t> b, std::size_t at) {
 }
 
 std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(U16At(b, at)) |
-           static_cast<std::uint32_t>(U16At(b, at + 2)) << 16;
+    return static_cast<std::uint32_t>(U16At(b, at)) | static_cast<std::uint32_t>(U16At(b, at + 2))
+                                                          << 16;
 }
 
 void PackRow(const SlotPicture& picture, int y, std::uint8_t* row) {
@@ -109,8 +109,8 @@ void CheckInfoHeader(const InfoHeader& h, std::size_t fileSize) {
     if (h.compression != 0) {
         Refuse("compressed bitmaps are not supported");
     }
-    const bool sidesOk = h.width > 0 && h.height > 0 && h.width <= MaxBitmapSide &&
-                         h.height <= MaxBitmapSide;
+    const bool sidesOk =
+        h.width > 0 && h.height > 0 && h.width <= MaxBitmapSide && h.height <= MaxBitmapSide;
     if (!sidesOk || std::int64_t{h.width} * h.height > MaxBitmapPixels) {
         Refuse("a size of " + std::to_string(h.width) + " x " + std::to_string(h.height) +
                " pixels is not supported");
@@ -128,8 +128,8 @@ std::int64_t BmpRowStride(std::int64_t width, int bitsPerPixel) {
 
 Bytes EncodeBmp(const SlotPicture& picture) {
     const auto colours = static_cast<std::uint32_t>(picture.colourTable.size());
-    const auto stride = static_cast<std::uint32_t>(
-        BmpRowStride(picture.width, picture.bitsPerPixel));
+    const auto stride =
+        static_cast<std::uint32_t>(BmpRowStride(picture.width, picture.bitsPerPixel));
     const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(picture.height);
     const std::uint32_t pixelOffset = 54 + 4 * colours;
     Bytes out;

@@ -2,8 +2,8 @@
 
 namespace tessaly {
 
-SlotPicture SlotPicture::Blank(std::int32_t width, std::int32_t height,
-                               std::uint16_t bitsPerPixel, std::vector<Rgb> colourTable) {
+SlotPicture SlotPicture::Blank(std::int32_t width, std::int32_t height, std::uint16_t bitsPerPixel,
+                               std::vector<Rgb> colourTable) {
     SlotPicture picture;
     picture.width = width;
     picture.height = height;
@@ -18,6 +18,8 @@ Rgb SlotPicture::ColourAt(int x, int y) const {
     return index < colourTable.size() ? colourTable[index] : Rgb{};
 }
 
-std::vector<Rgb> MaskColourTable() { return {Rgb{0, 0, 0}, Rgb{255, 255, 255}}; }
+std::vector<Rgb> MaskColourTable() {
+    return {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
+}
 
 } // namespace tessaly

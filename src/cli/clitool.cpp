@@ -68,14 +68,15 @@ void WriteOutput(const std::string& file, const Bytes& bytes) {
 RoomPackage DecodePackageOf(const std::string& file, const Bytes& bytes) {
     RoomPackage package;
     ForFile(file, [&] {
-        package = DecodeRoomPackage(bytes, [](std::span<const std::uint8_t> bitmap) {
-            return DecodeBmp(bitmap);
-        });
+        package = DecodeRoomPackage(
+            bytes, [](std::span<const std::uint8_t> bitmap) { return DecodeBmp(bitmap); });
     });
     return package;
 }
 
-RoomPackage ReadPackage(const std::string& file) { return DecodePackageOf(file, ReadInput(file)); }
+RoomPackage ReadPackage(const std::string& file) {
+    return DecodePackageOf(file, ReadInput(file));
+}
 
 std::string SlotFileName(int slot) {
     char number[4];

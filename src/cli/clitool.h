@@ -16,12 +16,12 @@ namespace tessaly::cli {
 
 // Bad input: printed as "tessaly-pac: FILE: message", exit status 2.
 class Failure : public std::runtime_error {
-public:
+  public:
     Failure(std::string file, const std::string& message)
         : std::runtime_error(message), file_(std::move(file)) {}
     const std::string& File() const { return file_; }
 
-private:
+  private:
     std::string file_;
 };
 

@@ -9,8 +9,8 @@ namespace {
 std::size_t Utf8Length(const std::string& s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
-    const std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4
-                               : lead >= 0xE0               ? 3
+    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                               : lead >= 0xE0                 ? 3
                                : lead >= 0xC2 && lead <= 0xDF ? 2
                                                               : 0;
     if (length == 0 || i + length > s.size()) {

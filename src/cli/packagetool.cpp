@@ -32,9 +32,8 @@ void WritePackage(const std::string& file, const RoomTexts& texts,
     const Bytes headerTemplate = HeaderTemplate();
     Bytes package;
     ForFile(file, [&] {
-        package = EncodeRoomPackage(headerTemplate, texts, [&](PartSlot slot) {
-            return PackageBitmap(pictureOf(slot));
-        });
+        package = EncodeRoomPackage(headerTemplate, texts,
+                                    [&](PartSlot slot) { return PackageBitmap(pictureOf(slot)); });
     });
     WriteOutput(file, package);
 }
@@ -63,8 +62,7 @@ int RunNew(const std::vector<std::string>& words, std::ostream&, std::ostream&) 
 
 const char* const InfoUsage = "info PKG.pac [--json]";
 
-void PrintInfoText(std::ostream& out, const RoomPackage& package,
-                   const PackageLayout& layout) {
+void PrintInfoText(std::ostream& out, const RoomPackage& package, const PackageLayout& layout) {
     out << "name:      " << JsonString(package.texts.name) << "\n"
         << "comment:   " << JsonString(package.texts.comment) << "\n"
         << "copyright: " << JsonString(package.texts.copyright) << "\n"
@@ -155,10 +153,8 @@ int RunPack(const std::vector<std::string>& words, std::ostream&, std::ostream&)
 
 const std::vector<Command>& PackageCommands() {
     static const std::vector<Command> commands{
-        {"new", NewUsage, RunNew},
-        {"info", InfoUsage, RunInfo},
-        {"check", CheckUsage, RunCheck},
-        {"unpack", UnpackUsage, RunUnpack},
+        {"new", NewUsage, RunNew},       {"info", InfoUsage, RunInfo},
+        {"check", CheckUsage, RunCheck}, {"unpack", UnpackUsage, RunUnpack},
         {"pack", PackUsage, RunPack},
     };
     return commands;

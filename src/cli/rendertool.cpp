@@ -50,7 +50,8 @@ SlotPicture Compose(const RoomPackage& package, const PreviewState& state) {
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 Bytes JpegOf(const RgbImage& image, const std::string& file) {
@@ -60,8 +61,8 @@ Bytes JpegOf(const RgbImage& image, const std::string& file) {
 }
 
 int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
-    const Arguments arguments = ParseArguments(words, {"--door", "--box", "--bed"},
-                                               {"--night", "--letters"});
+    const Arguments arguments =
+        ParseArguments(words, {"--door", "--box", "--bed"}, {"--night", "--letters"});
     if (arguments.positional.size() != 2) {
         throw Failure("usage", RenderUsage);
     }

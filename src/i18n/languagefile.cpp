@@ -13,7 +13,9 @@ namespace {
 constexpr std::size_t MaxLanguageFileBytes = std::size_t{16} << 20;
 constexpr std::size_t MaxFontFaceBytes = 31;
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 } // namespace
 

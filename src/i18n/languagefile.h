@@ -14,7 +14,7 @@ std::vector<std::string> SplitLanguageText(std::span<const std::uint8_t> bytes);
 
 // An ordered list of text lines, addressed by 0-based index.
 class TextList {
-public:
+  public:
     TextList() = default;
     explicit TextList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
@@ -23,7 +23,7 @@ public:
     std::size_t Count() const { return lines_.size(); }
     const std::vector<std::string>& Lines() const { return lines_; }
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

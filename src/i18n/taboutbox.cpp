@@ -48,9 +48,9 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
     ApName->setStyleSheet(QStringLiteral("color: black"));
     Version = AddLabel(this, "Version", QStringLiteral("Version."), {96, 48, 44, 15});
     VersinNo = AddLabel(this, "VersinNo", QStringLiteral("1.60"), {144, 48, 30, 15});
-    Copyright = AddLabel(this, "Copyright",
-                         QStringLiteral("Copyright \u00a9 2026 the Tessaly authors"),
-                         {40, 68, 193, 15});
+    Copyright =
+        AddLabel(this, "Copyright", QStringLiteral("Copyright \u00a9 2026 the Tessaly authors"),
+                 {40, 68, 193, 15});
     Copyright->setAlignment(Qt::AlignHCenter);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -15,7 +15,7 @@ class TMainForm;
 class TAboutBox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TAboutBox(TMainForm& mainForm, Desktop& desktop);
 
     QFrame* Bevel1;
@@ -28,10 +28,10 @@ public:
 
     void FormShow();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     TMainForm& mainForm_;
     Desktop& desktop_;
 };

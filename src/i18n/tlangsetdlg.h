@@ -17,7 +17,7 @@ class TMainForm;
 class TLangSetDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TLangSetDlg(TMainForm& mainForm, Desktop& desktop);
 
     QListWidget* LangList;
@@ -26,10 +26,10 @@ public:
     void FormShow();
     void OkBtnClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     TMainForm& mainForm_;
     Desktop& desktop_;
     TextList lines_;

@@ -31,15 +31,17 @@ std::optional<Bytes> ReadForCommand(TMainForm& form, const std::string& path,
 
 } // namespace
 
-// File > Open: reads the package whole and decodes all forty bitmaps (each through the
-// scratch file) before anything in the window changes, so a bad package leaves the
-// window as it was.
 void TMainForm::OpenRoomFileClick() {
-    if (!OpenDialog.Execute()) {
-        return;
+    if (OpenDialog.Execute()) {
+        ReadRoomPackage(Narrow(OpenDialog.FileName()));
     }
+}
+
+// Reads the package whole and decodes all forty bitmaps (each through the scratch file)
+// before anything in the window changes, so a bad package leaves the window as it was.
+void TMainForm::ReadRoomPackage(const std::string& path) {
     const std::string scratch = PackageScratchPath();
-    const std::optional<Bytes> bytes = ReadForCommand(*this, Narrow(OpenDialog.FileName()));
+    const std::optional<Bytes> bytes = ReadForCommand(*this, path);
     if (!bytes) {
         return;
     }

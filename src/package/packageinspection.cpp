@@ -12,8 +12,7 @@ namespace {
 using Severity = Finding::Severity;
 
 std::string SlotName(PartSlot slot) {
-    return "slot " + std::to_string(slot) + " (" + std::string(SlotCatalogue(slot).component) +
-           ")";
+    return "slot " + std::to_string(slot) + " (" + std::string(SlotCatalogue(slot).component) + ")";
 }
 
 void InspectTexts(std::span<const std::uint8_t> bytes, std::vector<Finding>& findings) {
@@ -21,8 +20,8 @@ void InspectTexts(std::span<const std::uint8_t> bytes, std::vector<Finding>& fin
     for (std::size_t field = 0; field < PackageTextOffsets.size(); ++field) {
         const unsigned length = bytes[PackageTextOffsets[field]];
         if (length > MaxPackageTextBytes) {
-            findings.push_back({Severity::Problem, "the " + std::string(names[field]) +
-                                                       " claims " + std::to_string(length) +
+            findings.push_back({Severity::Problem, "the " + std::string(names[field]) + " claims " +
+                                                       std::to_string(length) +
                                                        " bytes, more than 127"});
         }
     }
@@ -65,11 +64,10 @@ void InspectSlot(PartSlot slot, std::span<const std::uint8_t> bitmap,
     }
     const SlotEntry& entry = SlotCatalogue(slot);
     if (picture.width != entry.width || picture.height != entry.height) {
-        findings.push_back(
-            {Severity::Warning, SlotName(slot) + ": " + std::to_string(picture.width) + "x" +
-                                    std::to_string(picture.height) + " instead of the built-in " +
-                                    std::to_string(entry.width) + "x" +
-                                    std::to_string(entry.height)});
+        findings.push_back({Severity::Warning,
+                            SlotName(slot) + ": " + std::to_string(picture.width) + "x" +
+                                std::to_string(picture.height) + " instead of the built-in " +
+                                std::to_string(entry.width) + "x" + std::to_string(entry.height)});
     }
 }
 

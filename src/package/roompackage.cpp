@@ -90,8 +90,7 @@ RoomPackage DecodeRoomPackage(std::span<const std::uint8_t> bytes, const BitmapL
 
 Bytes EncodePackageHeader(std::span<const std::uint8_t> headerTemplate, const RoomTexts& texts) {
     if (headerTemplate.size() < PackageHeaderSize) {
-        Refuse("the header template has only " + std::to_string(headerTemplate.size()) +
-               " bytes");
+        Refuse("the header template has only " + std::to_string(headerTemplate.size()) + " bytes");
     }
     // Only the header's bytes are taken: a longer template would shift every entry.
     Bytes header(headerTemplate.begin(), headerTemplate.begin() + PackageHeaderSize);
@@ -120,7 +119,9 @@ Bytes EncodeRoomPackage(std::span<const std::uint8_t> headerTemplate, const Room
     return package;
 }
 
-Bytes PackageBitmap(const SlotPicture& picture) { return EncodeBmp(PictureForPackage(picture)); }
+Bytes PackageBitmap(const SlotPicture& picture) {
+    return EncodeBmp(PictureForPackage(picture));
+}
 
 SlotPicture PictureForPackage(SlotPicture picture) {
     const std::size_t full = std::size_t{1} << picture.bitsPerPixel;

@@ -17,7 +17,7 @@ SlotPicture LoadThroughScratch(std::span<const std::uint8_t> bitmap, const std::
 
 // The scratch file could not be opened again after a picture was written to it.
 class ScratchReopenError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

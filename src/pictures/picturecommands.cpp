@@ -7,7 +7,6 @@
 #include "pictures/derivedpictures.h"
 #include "pictures/picturecheck.h"
 
-
 namespace tessaly {
 namespace {
 
@@ -102,7 +101,9 @@ void TMainForm::DeriveMask(PartSlot from, PartSlot into,
     SlotImages[into]->SetPicture(derive(copy));
 }
 
-void TMainForm::CreateMaskClick() { DeriveMask(CurrentSlot, MaskSlotOf(CurrentSlot), MakeMask); }
+void TMainForm::CreateMaskClick() {
+    DeriveMask(CurrentSlot, MaskSlotOf(CurrentSlot), MakeMask);
+}
 
 void TMainForm::CopyDataClick() {
     DeriveMask(PictureSlotOf(CurrentSlot), CurrentSlot, CopyAsMask);

@@ -21,7 +21,7 @@ inline const QString EditorSettingName = QStringLiteral("GEDIT");
 class TEdSetDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TEdSetDlg(TMainForm& mainForm, Desktop& desktop, SettingsStore& settings);
 
     QLineEdit* Editor;
@@ -34,11 +34,11 @@ public:
     void OpnBtnClick();
     void OkBtnClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     TMainForm& mainForm_;
     Desktop& desktop_;
     SettingsStore& settings_;

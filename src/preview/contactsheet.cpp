@@ -80,8 +80,7 @@ RgbImage ContactSheet(const std::vector<SheetCell>& cells) {
         DrawThumbnail(sheet, left, top, cells[i].preview);
         int line = 0;
         for (const std::string& text : LabelOf(cells[i].state)) {
-            DrawSheetText(sheet, left, top + ThumbHeight + 4 + SheetLineHeight * line++, text,
-                          Ink);
+            DrawSheetText(sheet, left, top + ThumbHeight + 4 + SheetLineHeight * line++, text, Ink);
         }
     }
     return sheet;

@@ -25,8 +25,8 @@ void Silence(j_common_ptr, int) {}
 // Plain C data only in this function: longjmp must not skip any destructor. Returns 0,
 // or the library's message number after an error; *out is then the library's buffer
 // (to be freed by the caller) or null.
-int CompressRows(const std::uint8_t* rgb, int width, int height, int quality,
-                 unsigned char** out, unsigned long* outSize) {
+int CompressRows(const std::uint8_t* rgb, int width, int height, int quality, unsigned char** out,
+                 unsigned long* outSize) {
     jpeg_compress_struct info;
     ErrorJump error;
     info.err = jpeg_std_error(&error.manager);
@@ -50,7 +50,7 @@ int CompressRows(const std::uint8_t* rgb, int width, int height, int quality,
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         auto* row = const_cast<JSAMPROW>(rgb + static_cast<std::size_t>(info.next_scanline) *
-                                                  static_cast<std::size_t>(width) * 3);
+                                                   static_cast<std::size_t>(width) * 3);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

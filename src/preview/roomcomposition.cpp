@@ -11,7 +11,9 @@ namespace {
 
 constexpr PlacementRect WholePreview{0, 0, RoomWidth - 1, RoomHeight - 1};
 
-std::uint32_t Key(Rgb c) { return static_cast<std::uint32_t>(c.red << 16 | c.green << 8 | c.blue); }
+std::uint32_t Key(Rgb c) {
+    return static_cast<std::uint32_t>(c.red << 16 | c.green << 8 | c.blue);
+}
 
 // The RoomPalette index of every entry of a picture's colour table; indices past the
 // table read as black.
@@ -102,9 +104,7 @@ void DrawBed(SlotPicture& preview, const RoomSlots& slots, bool sleeping) {
 }
 
 void DrawDoor(SlotPicture& preview, const RoomSlots& slots, DoorState door) {
-    const PartSlot picture = door == DoorState::Open       ? 7
-                             : door == DoorState::HalfOpen ? 6
-                                                           : 5;
+    const PartSlot picture = door == DoorState::Open ? 7 : door == DoorState::HalfOpen ? 6 : 5;
     DrawSlots(preview, slots, picture, MaskSlotOf(picture), 5);
 }
 

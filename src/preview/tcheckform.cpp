@@ -54,7 +54,7 @@ TCheckForm::TCheckForm(TMainForm& mainForm, Desktop& desktop)
     BedSetting = AddChoice("BedSetting", 144, {"default", "sleeping"});
     LaBSetting = new QCheckBox(QStringLiteral("letter and bubble"), this);
     LaBSetting->setObjectName(QStringLiteral("LaBSetting"));
-    LaBSetting->setGeometry(ControlLeft, 176, 105, 17);
+    LaBSetting->setGeometry(ControlLeft, 176, ClientWidth - ControlLeft, 17);
     SaveBtn = new QPushButton(QStringLiteral("Save As..."), this);
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     SaveBtn->setGeometry(352, 200, 75, 25);
@@ -151,11 +151,17 @@ RoomSlots TCheckForm::Slots() const {
                      mainForm_.PlacementRects};
 }
 
-void TCheckForm::TimeSettingChange() { DrawTimeLayers(preview_, Slots(), TextIsEntry(TimeSetting, 1)); }
+void TCheckForm::TimeSettingChange() {
+    DrawTimeLayers(preview_, Slots(), TextIsEntry(TimeSetting, 1));
+}
 
-void TCheckForm::TBoxSettingChange() { DrawTreasureBox(preview_, Slots(), TextIsEntry(TBoxSetting, 1)); }
+void TCheckForm::TBoxSettingChange() {
+    DrawTreasureBox(preview_, Slots(), TextIsEntry(TBoxSetting, 1));
+}
 
-void TCheckForm::BedSettingChange() { DrawBed(preview_, Slots(), TextIsEntry(BedSetting, 1)); }
+void TCheckForm::BedSettingChange() {
+    DrawBed(preview_, Slots(), TextIsEntry(BedSetting, 1));
+}
 
 void TCheckForm::DoorSettingChange() {
     TimeSettingChange();
@@ -175,7 +181,9 @@ void TCheckForm::LaBSettingClick() {
     ShowPreview();
 }
 
-void TCheckForm::ShowPreview() { CheckImage->setPixmap(QPixmap::fromImage(ToQImage(preview_))); }
+void TCheckForm::ShowPreview() {
+    CheckImage->setPixmap(QPixmap::fromImage(ToQImage(preview_)));
+}
 
 void TCheckForm::SaveBtnClick() {
     if (!SaveDlg.Execute()) {

@@ -22,7 +22,7 @@ class TMainForm;
 class TCheckForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TCheckForm(TMainForm& mainForm, Desktop& desktop);
 
     QLabel* CheckImage;
@@ -51,10 +51,10 @@ public:
     void LaBSettingClick();
     void SaveBtnClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QComboBox* AddChoice(const char* name, int top, const QStringList& entries);
     QLabel* AddLabel(const char* name, int top, int width, const char* caption);
     void ApplyTexts();

@@ -57,9 +57,9 @@ TEST(Catalogue, MasksPairWithPicturesAndGroupsAreAsDesigned) {
 TEST(Catalogue, RoomPaletteFollowsItsRule) {
     const Palette& p = RoomPalette();
     const std::tuple<int, Rgb> samples[] = {
-        {0, {255, 255, 255}}, {1, {255, 255, 204}}, {6, {255, 204, 255}}, {214, {0, 0, 51}},
-        {215, {238, 0, 0}},   {224, {17, 0, 0}},    {225, {0, 238, 0}},   {235, {0, 0, 238}},
-        {245, {238, 238, 238}}, {254, {17, 17, 17}}, {255, {0, 0, 0}},
+        {0, {255, 255, 255}},   {1, {255, 255, 204}}, {6, {255, 204, 255}}, {214, {0, 0, 51}},
+        {215, {238, 0, 0}},     {224, {17, 0, 0}},    {225, {0, 238, 0}},   {235, {0, 0, 238}},
+        {245, {238, 238, 238}}, {254, {17, 17, 17}},  {255, {0, 0, 0}},
     };
     for (const auto& [index, colour] : samples) {
         EXPECT_EQ(p[index], colour) << index;

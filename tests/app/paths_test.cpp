@@ -23,7 +23,7 @@ TEST(ProgramDir, KeepsNoTrailingSeparator) {
 
 // Sets or clears an environment variable for one test and puts it back afterwards.
 class EnvironmentVariable {
-public:
+  public:
     EnvironmentVariable(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) {
             old_ = old;
@@ -32,7 +32,7 @@ public:
     }
     ~EnvironmentVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
 
-private:
+  private:
     const char* name_;
     std::optional<std::string> old_;
 };

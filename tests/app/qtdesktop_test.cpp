@@ -22,7 +22,9 @@ template <typename Widget> void WhenModal(std::function<void(Widget*)> check) {
     });
 }
 
-void Answer(QMessageBox* box, QMessageBox::StandardButton button) { box->button(button)->click(); }
+void Answer(QMessageBox* box, QMessageBox::StandardButton button) {
+    box->button(button)->click();
+}
 
 TEST(QtDesktop, ErrorBoxIsACriticalBoxWithOneOk) {
     QtDesktop desktop;

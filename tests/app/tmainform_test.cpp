@@ -55,8 +55,8 @@ TEST_F(MainFormTest, ContextMenuEnablesCommandsBySlot) {
         bool copyImage, createMask, copyData;
     };
     const Case cases[] = {
-        {4, false, true, false}, {19, true, false, false}, {0, true, false, false},
-        {3, true, false, false}, {5, true, true, false},   {18, true, true, false},
+        {4, false, true, false},  {19, true, false, false}, {0, true, false, false},
+        {3, true, false, false},  {5, true, true, false},   {18, true, true, false},
         {20, false, false, true}, {24, false, false, true}, {39, false, false, true},
     };
     for (const Case& c : cases) {

@@ -32,8 +32,7 @@ TEST(WholeFile, FailuresCarryThePlatformTexts) {
     const std::string missing = folder.File("missing");
     EXPECT_EQ(ErrorText([&] { ReadWholeFile(missing); }), "ファイル " + missing + " は開けません");
     const std::string bad = folder.File("no/such/dir");
-    EXPECT_EQ(ErrorText([&] { WriteWholeFile(bad, {}); }),
-              "ファイル " + bad + " を作成できません");
+    EXPECT_EQ(ErrorText([&] { WriteWholeFile(bad, {}); }), "ファイル " + bad + " を作成できません");
     WriteWholeFile(folder.File("big"), Bytes(100, 7));
     EXPECT_EQ(ErrorText([&] { ReadWholeFile(folder.File("big"), 99); }),
               "The file " + folder.File("big") + " is too large");

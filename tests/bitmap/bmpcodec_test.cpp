@@ -44,10 +44,9 @@ SlotPicture SamplePicture(int width, int height, int bits) {
 
 TEST(BmpCodec, BuiltInPicturesEncodeToTheirLengthsAndRoundTrip) {
     const std::uint32_t lengths[SlotCount] = {
-        5726,  5726, 5726, 8198, 77878, 8490, 8490, 8490, 8374, 8374,
-        4438,  4438, 5078, 5030, 7042,  4022, 1526, 1722, 1526, 8198,
-        726,   726,  726,  1130, 9662,  1370, 1370, 1370, 974,  974,
-        542,   542,  662,  670,  914,   430,  126,  154,  126,  1130};
+        5726, 5726, 5726, 8198, 77878, 8490, 8490, 8490, 8374, 8374, 4438, 4438, 5078, 5030,
+        7042, 4022, 1526, 1722, 1526,  8198, 726,  726,  726,  1130, 9662, 1370, 1370, 1370,
+        974,  974,  542,  542,  662,   670,  914,  430,  126,  154,  126,  1130};
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
         const SlotPicture picture = BuiltInPicture(slot);
         const Bytes bytes = EncodeBmp(picture);
@@ -148,8 +147,7 @@ TEST(BmpCodec, RefusesMalformedFiles) {
             DecodeBmp(bytes);
             ADD_FAILURE() << c.name << " was accepted";
         } catch (const PlatformError& error) {
-            EXPECT_EQ(std::string(error.what()).rfind("Invalid bitmap: ", 0),
-                      0u)
+            EXPECT_EQ(std::string(error.what()).rfind("Invalid bitmap: ", 0), 0u)
                 << c.name << ": " << error.what();
         }
     }

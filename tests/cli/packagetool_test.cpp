@@ -26,7 +26,7 @@ ToolRun Tool(const std::vector<std::string>& words) {
 }
 
 class PackageToolTest : public testing::Test {
-protected:
+  protected:
     std::string File(const std::string& name) const { return folder.File(name); }
     test::ScratchFolder folder;
 };
@@ -100,7 +100,10 @@ TEST_F(PackageToolTest, InfoListsTextsAndSlots) {
 
 TEST_F(PackageToolTest, UsageErrors) {
     for (const std::vector<std::string>& words :
-         std::vector<std::vector<std::string>>{{}, {"frobnicate"}, {"new"}, {"info", "a", "b"},
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"new"},
+                                               {"info", "a", "b"},
                                                {"new", "x.pac", "--name"},
                                                {"info", "x.pac", "--colour"}}) {
         EXPECT_EQ(Tool(words).status, 2) << testing::PrintToString(words);

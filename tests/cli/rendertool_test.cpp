@@ -24,25 +24,25 @@ int Tool(const std::vector<std::string>& words, std::string* err = nullptr) {
 }
 
 class RenderToolTest : public testing::Test {
-protected:
+  protected:
     RenderToolTest() { EXPECT_EQ(Tool({"new", File("room.pac")}), 0); }
     std::string File(const std::string& name) const { return folder.File(name); }
     test::ScratchFolder folder;
 };
 
 TEST_F(RenderToolTest, BmpIsTheExactPreviewOfTheState) {
-    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.bmp"), "--night", "--door", "half",
-                    "--box", "open", "--bed", "sleeping", "--letters"}),
+    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.bmp"), "--night", "--door", "half", "--box",
+                    "open", "--bed", "sleeping", "--letters"}),
               0);
     std::array<SlotPicture, SlotCount> pictures;
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
         pictures[slot] = BuiltInPicture(slot);
     }
     SlotPicture expected = BlankPreview();
-    ComposeRoom(expected,
-                {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; },
-                 BuiltInPlacementRects()},
-                {true, DoorState::HalfOpen, true, true, true});
+    ComposeRoom(
+        expected,
+        {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; }, BuiltInPlacementRects()},
+        {true, DoorState::HalfOpen, true, true, true});
     EXPECT_EQ(ReadBmpFile(File("p.bmp")), expected);
 }
 
@@ -52,8 +52,7 @@ TEST_F(RenderToolTest, JpegAndEveryStateWithASheet) {
     ASSERT_GT(jpeg.size(), 2u);
     EXPECT_EQ(jpeg[0], 0xFF);
     EXPECT_EQ(jpeg[1], 0xD8);
-    ASSERT_EQ(Tool({"render-all", File("room.pac"), File("all"), "--sheet", File("sheet.jpg")}),
-              0);
+    ASSERT_EQ(Tool({"render-all", File("room.pac"), File("all"), "--sheet", File("sheet.jpg")}), 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("all")), {}), 48);
     for (const PreviewState& state : AllPreviewStates()) {
         EXPECT_TRUE(std::filesystem::exists(File("all/" + StateName(state) + ".jpg")))
@@ -86,7 +85,7 @@ TEST(ContactSheet, HoldsEveryCellWithItsLabel) {
     const RgbImage sheet = ContactSheet(cells);
     EXPECT_EQ(sheet.width, 6 + 8 * 166);
     EXPECT_GT(sheet.height, 2 * 120);
-    EXPECT_EQ(sheet.At(6 + 10, 6 + 10), (Rgb{255, 255, 255}));     // first thumbnail, white
+    EXPECT_EQ(sheet.At(6 + 10, 6 + 10), (Rgb{255, 255, 255})); // first thumbnail, white
     const int secondRow = sheet.height / 2 + 10;
     EXPECT_EQ(sheet.At(6 + 10, secondRow), (Rgb{0, 0, 0})) << secondRow; // ninth, black
     int ink = 0;

@@ -63,9 +63,14 @@ TEST(LanguageFile, LoadsByLanguageCode) {
 
 TEST(LanguageList, CodeFollowsTheLastSpace) {
     const std::pair<const char*, const char*> cases[] = {
-        {"English en", "en"},         {"Deutsch deutsch", "de"}, {"xy", "xy"},
-        {"nospace", "no"},            {"Brazilian Portuguese pt", "pt"},
-        {"ends in a space ", ""},     {"", ""},                  {"one x", "x"},
+        {"English en", "en"},
+        {"Deutsch deutsch", "de"},
+        {"xy", "xy"},
+        {"nospace", "no"},
+        {"Brazilian Portuguese pt", "pt"},
+        {"ends in a space ", ""},
+        {"", ""},
+        {"one x", "x"},
     };
     for (const auto& [line, code] : cases) {
         EXPECT_EQ(LanguageCodeOf(line), code) << line;

@@ -15,7 +15,7 @@ namespace tessaly {
 namespace {
 
 class LanguageTest : public test::MainFormTest {
-protected:
+  protected:
     void WriteList(const std::string& text) const {
         WriteWholeFile(program.Path() + "/Qelbllist.cfg", Bytes(text.begin(), text.end()));
     }
@@ -87,7 +87,8 @@ TEST_F(LanguageTest, MissingListAndOkOnAnEmptyListAreErrors) {
     ASSERT_EQ(desktop.boxes.size(), 2u);
     const QString list = QString::fromStdString(program.Path()) + "/Qelbllist.cfg";
     EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("ファイル %1 は開けません.").arg(list));
-    EXPECT_EQ(desktop.boxes[1].text, QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+    EXPECT_EQ(desktop.boxes[1].text,
+              QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
     EXPECT_EQ(form->LanguageCode, "en");
 }
 

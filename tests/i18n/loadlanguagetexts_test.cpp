@@ -62,11 +62,11 @@ TEST_F(MainFormTest, MissingMenuFileEndsStartUpNamingThePath) {
 }
 
 TEST_F(MainFormTest, ShortMenuFileEndsStartUpAtTheMissingLine) {
-    program.WriteNumberedLanguageSet("xx", 16);
-    StoreLanguage(QStringLiteral("xx"));
+    program.WriteNumberedLanguageSet("en", 16);
     EXPECT_EQ(Start(), nullptr);
     ASSERT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("リストのインデックスが範囲を超えています (16)"));
+    EXPECT_EQ(desktop.boxes[0].text,
+              QStringLiteral("リストのインデックスが範囲を超えています (16)"));
 }
 
 TEST_F(MainFormTest, ShortLabelsFileStartsButAMessageReportsTheMissingCaption) {
@@ -77,7 +77,8 @@ TEST_F(MainFormTest, ShortLabelsFileStartsButAMessageReportsTheMissingCaption) {
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(desktop.boxes[0].caption, QStringLiteral("label 1"));
-    EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("リストのインデックスが範囲を超えています (33)"));
+    EXPECT_EQ(desktop.boxes[0].text,
+              QStringLiteral("リストのインデックスが範囲を超えています (33)"));
 }
 
 TEST_F(MainFormTest, MessagesAndThePaletteQuestionUseTheirLines) {

@@ -14,7 +14,7 @@ namespace tessaly {
 namespace {
 
 class PackageCommandTest : public test::MainFormTest {
-protected:
+  protected:
     PackageCommandTest() {
         qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
         Start();
@@ -41,8 +41,8 @@ protected:
         bool operator==(const Shown&) const = default;
     };
     Shown WindowState() const {
-        Shown shown{form->RoomName->RoomText(), form->Comment->RoomText(),
-                    form->Copyright->RoomText(), {}};
+        Shown shown{
+            form->RoomName->RoomText(), form->Comment->RoomText(), form->Copyright->RoomText(), {}};
         for (SlotImage* image : form->SlotImages) {
             shown.pictures.push_back(image->Picture());
         }
@@ -89,7 +89,8 @@ TEST_F(PackageCommandTest, BuiltInRoomSavesToTheKnownBytes) {
 TEST_F(PackageCommandTest, ShortFileGivesLine9AndExactly200000BytesIsRead) {
     ASSERT_TRUE(form);
     // A package of 200000 bytes: a smaller room picture, and bytes after the last entry.
-    form->SlotImages[RoomSlot]->SetPicture(SlotPicture::Blank(100, 100, 8, BuiltInPicture(4).colourTable));
+    form->SlotImages[RoomSlot]->SetPicture(
+        SlotPicture::Blank(100, 100, 8, BuiltInPicture(4).colourTable));
     SaveAs("small.pac");
     Bytes bytes = ReadWholeFile(files.File("small.pac"));
     ASSERT_LT(bytes.size(), 200000u);

@@ -30,11 +30,11 @@ TEST(PackageInspection, BuiltInPackageHasNoProblems) {
 TEST(PackageInspection, ReportsEveryProblemItFinds) {
     Bytes bytes = test::BuiltInPackage();
     const auto at = test::BitmapOffsets(bytes);
-    bytes[288] = 130;                // comment length above 127
-    bytes[at[2] + 28] = 4;           // a depth the loader refuses
-    bytes[at[21]] = 'X';             // no bitmap signature
+    bytes[288] = 130;                    // comment length above 127
+    bytes[at[2] + 28] = 4;               // a depth the loader refuses
+    bytes[at[21]] = 'X';                 // no bitmap signature
     test::PutU32(bytes, at[5] + 18, 60); // door 60 wide: a warning
-    bytes.resize(at[39] + 30);       // the last entry cut short
+    bytes.resize(at[39] + 30);           // the last entry cut short
     const auto problems = Texts(InspectRoomPackage(bytes, Palette), Finding::Severity::Problem);
     ASSERT_EQ(problems.size(), 4u);
     EXPECT_NE(problems[0].find("comment"), std::string::npos);

@@ -72,9 +72,8 @@ TEST(RoomPackage, EntryLengthFieldsAreNotRead) {
 TEST(RoomPackage, OnlyTheHeaderOfALongerTemplateIsUsed) {
     Bytes longTemplate = test::ShippedHeaderTemplate();
     longTemplate.resize(2000, 0xAB);
-    const Bytes package = EncodeRoomPackage(longTemplate, {}, [](PartSlot slot) {
-        return PackageBitmap(BuiltInPicture(slot));
-    });
+    const Bytes package = EncodeRoomPackage(
+        longTemplate, {}, [](PartSlot slot) { return PackageBitmap(BuiltInPicture(slot)); });
     EXPECT_EQ(package, BuiltInPackage());
     longTemplate.resize(1055);
     EXPECT_THROW(EncodePackageHeader(longTemplate, {}), PlatformError);

@@ -6,7 +6,9 @@
 namespace tessaly {
 namespace {
 
-std::vector<Rgb> RoomTable() { return {RoomPalette().begin(), RoomPalette().end()}; }
+std::vector<Rgb> RoomTable() {
+    return {RoomPalette().begin(), RoomPalette().end()};
+}
 
 // A room whose every pixel tells its place: index (x + 3y) mod 256.
 SlotPicture PlaceRoom() {
@@ -34,7 +36,8 @@ TEST(CopyFromRoomView, OneToOneAtBuiltInSizes) {
 
 TEST(CopyFromRoomView, BubbleAreaIsWidenedTo82Columns) {
     const SlotPicture room = PlaceRoom();
-    const SlotPicture bubble = CopyFromRoomView(room, BuiltInPlacementRects()[14], BuiltInPicture(14));
+    const SlotPicture bubble =
+        CopyFromRoomView(room, BuiltInPlacementRects()[14], BuiltInPicture(14));
     EXPECT_EQ(bubble.width, 82);
     EXPECT_EQ(bubble.At(0, 0), room.At(247, 142));
     EXPECT_EQ(bubble.At(81, 70), room.At(319, 212));

@@ -15,7 +15,7 @@ namespace tessaly {
 namespace {
 
 class EditCommandTest : public test::MainFormTest {
-protected:
+  protected:
     EditCommandTest() {
         qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
         std::filesystem::create_directory(tools.File("my editor"));
@@ -49,7 +49,9 @@ protected:
         form->Edit->trigger();
     }
     const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
-    QString Message(long line) const { return QString::fromStdString(form->MessageTexts.Line(line)); }
+    QString Message(long line) const {
+        return QString::fromStdString(form->MessageTexts.Line(line));
+    }
     bool TempEmpty() const { return std::filesystem::is_empty(temp.Path()); }
 
     test::ScratchFolder temp;
@@ -145,7 +147,7 @@ TEST_F(EditCommandTest, AnUnreadableAcceptedFileStaysInTheTemporaryFolder) {
 }
 
 class EditorSettingTest : public EditCommandTest {
-protected:
+  protected:
     void WithDialog(const std::function<void(TEdSetDlg&)>& action) {
         desktop.onDialog = [&](QDialog& dialog) { action(dynamic_cast<TEdSetDlg&>(dialog)); };
         form->EditorSet->trigger();

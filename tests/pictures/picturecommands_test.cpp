@@ -19,7 +19,7 @@ Bytes Patched(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> v
 }
 
 class PictureCommandTest : public test::MainFormTest {
-protected:
+  protected:
     PictureCommandTest() {
         qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
         Start();
@@ -37,7 +37,9 @@ protected:
         form->OpenPFile->trigger();
     }
     const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
-    QString Message(long line) const { return QString::fromStdString(form->MessageTexts.Line(line)); }
+    QString Message(long line) const {
+        return QString::fromStdString(form->MessageTexts.Line(line));
+    }
     QStringList Boxes() const {
         QStringList texts;
         for (const auto& box : desktop.boxes) {

@@ -27,8 +27,12 @@ Decoded DecodeJpeg(const Bytes& bytes) {
     jpeg_mem_src(&info, bytes.data(), bytes.size());
     jpeg_read_header(&info, TRUE);
     jpeg_start_decompress(&info);
-    Decoded d{static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-              info.num_components, info.saw_JFIF_marker != 0, info.progressive_mode != 0, {}};
+    Decoded d{static_cast<int>(info.output_width),
+              static_cast<int>(info.output_height),
+              info.num_components,
+              info.saw_JFIF_marker != 0,
+              info.progressive_mode != 0,
+              {}};
     d.rgb.resize(static_cast<std::size_t>(d.width) * d.height * 3);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = &d.rgb[static_cast<std::size_t>(info.output_scanline) * d.width * 3];
@@ -54,9 +58,10 @@ TEST(JpegEncoder, PreviewBecomesABaselineColourJfifCloseToThePicture) {
         pictures[slot] = BuiltInPicture(slot);
     }
     SlotPicture preview = BlankPreview();
-    ComposeRoom(preview, {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; },
-                          BuiltInPlacementRects()},
-                {});
+    ComposeRoom(
+        preview,
+        {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; }, BuiltInPlacementRects()},
+        {});
     const RgbImage rgb = ToRgbImage(preview);
     const Bytes jpeg = EncodeJpeg(rgb, PreviewJpegQuality);
     const Decoded decoded = DecodeJpeg(jpeg);

@@ -6,7 +6,9 @@
 namespace tessaly {
 namespace {
 
-std::vector<Rgb> RoomTable() { return {RoomPalette().begin(), RoomPalette().end()}; }
+std::vector<Rgb> RoomTable() {
+    return {RoomPalette().begin(), RoomPalette().end()};
+}
 
 SlotPicture Flat(int width, int height, std::uint8_t index) {
     SlotPicture picture = SlotPicture::Blank(width, height, 8, RoomTable());
@@ -28,9 +30,9 @@ TEST(DrawMaskedPart, PerPixelRule) {
         std::uint8_t result;
     };
     const Case cases[] = {
-        {false, 255, 37, 255}, {false, 0, 37, 0},   {false, 100, 37, 100}, // black mask: picture
-        {true, 255, 37, 37},   {true, 0, 37, 0},    {true, 100, 37, 100 & 37},
-        {true, 255, 0, 0},     {true, 7, 200, 7 & 200},
+        {false, 255, 37, 255},   {false, 0, 37, 0}, {false, 100, 37, 100}, // black mask: picture
+        {true, 255, 37, 37},     {true, 0, 37, 0},  {true, 100, 37, 100 & 37}, {true, 255, 0, 0},
+        {true, 7, 200, 7 & 200},
     };
     for (const Case& c : cases) {
         SlotPicture preview = BlankPreview();
@@ -97,7 +99,7 @@ TEST(DrawMaskedPart, BubbleIsNarrowedTo73Columns) {
 // black; the room see-through everywhere (mask white, picture black), so that the views
 // under it show.
 class LayerTest : public testing::Test {
-protected:
+  protected:
     LayerTest() {
         for (PartSlot slot = 0; slot < SlotCount; ++slot) {
             const SlotEntry& entry = SlotCatalogue(slot);
@@ -130,14 +132,14 @@ TEST_F(LayerTest, EachStateDrawsItsSlots) {
     const Case cases[] = {
         {{}, {{0, true}, {3, true}, {5, true}, {8, true}, {10, true}, {16, false}, {14, false}}},
         {night, {{1, true}, {19, true}, {0, false}, {3, false}}},
-        {openEverything, {{7, true}, {9, true}, {11, true}, {16, true}, {17, true}, {18, true},
-                          {14, true}}},
+        {openEverything,
+         {{7, true}, {9, true}, {11, true}, {16, true}, {17, true}, {18, true}, {14, true}}},
         {halfDoor, {{6, true}}},
     };
     // A pixel of each part's place that no later layer covers.
     const std::map<PartSlot, std::pair<int, int>> probe{
-        {0, {80, 1}},   {1, {80, 1}},    {3, {310, 40}},  {19, {310, 40}}, {5, {215, 46}},
-        {6, {215, 46}}, {7, {215, 46}},  {8, {107, 55}},  {9, {107, 55}},  {10, {53, 77}},
+        {0, {80, 1}},   {1, {80, 1}},    {3, {310, 40}},   {19, {310, 40}}, {5, {215, 46}},
+        {6, {215, 46}}, {7, {215, 46}},  {8, {107, 55}},   {9, {107, 55}},  {10, {53, 77}},
         {11, {53, 77}}, {16, {11, 184}}, {17, {160, 132}}, {18, {283, 96}}, {14, {300, 200}},
     };
     for (const Case& c : cases) {
@@ -174,7 +176,7 @@ TEST(Composition, BuiltInRoomHidesTheViewsAndPartsCoverTheirPlaces) {
     SlotPicture preview = BlankPreview();
     ComposeRoom(preview, slots, {true});
     const SlotPicture& room = pictures[RoomSlot];
-    EXPECT_EQ(preview.At(100, 40), room.At(100, 40));  // the window, hidden by the room
+    EXPECT_EQ(preview.At(100, 40), room.At(100, 40));   // the window, hidden by the room
     EXPECT_EQ(preview.At(300, 100), room.At(300, 100)); // the door view, likewise
     const PlacementRect table = BuiltInPlacementRects()[12];
     for (int y = table.top; y <= table.bottom; ++y) {

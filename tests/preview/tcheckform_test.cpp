@@ -18,7 +18,7 @@ namespace tessaly {
 namespace {
 
 class CheckFormTest : public test::MainFormTest {
-protected:
+  protected:
     void StartWith(int labelLines = 35) {
         program.WriteNumberedLanguageSet("xx", 17, labelLines);
         StoreLanguage(QStringLiteral("xx"));
@@ -26,12 +26,11 @@ protected:
     }
     SlotPicture Expected(const PreviewState& state) const {
         SlotPicture preview = BlankPreview();
-        ComposeRoom(preview,
-                    {[this](PartSlot s) -> const SlotPicture& {
-                         return form->SlotImages[s]->Picture();
-                     },
-                     form->PlacementRects},
-                    state);
+        ComposeRoom(
+            preview,
+            {[this](PartSlot s) -> const SlotPicture& { return form->SlotImages[s]->Picture(); },
+             form->PlacementRects},
+            state);
         return preview;
     }
     // Opens File > Check and runs the action on the dialog while it is shown.
@@ -119,7 +118,8 @@ TEST_F(CheckFormTest, MissingLabelLineStopsTheTextsAndLeavesThePreviewWhite) {
         EXPECT_EQ(check.PreviewPicture(), Expected({true}));
     });
     ASSERT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("リストのインデックスが範囲を超えています (34)"));
+    EXPECT_EQ(desktop.boxes[0].text,
+              QStringLiteral("リストのインデックスが範囲を超えています (34)"));
 }
 
 TEST_F(CheckFormTest, SaveWritesTheShownPictureAndOffersTheLastName) {
@@ -164,8 +164,8 @@ TEST_F(CheckFormTest, RealModalDialogOpensAndCloses) {
     TCheckForm check(*form, realDesktop);
     bool shown = false;
     QTimer::singleShot(0, [&] {
-        shown = QApplication::activeModalWidget() == &check &&
-                check.PreviewPicture() == Expected({});
+        shown =
+            QApplication::activeModalWidget() == &check && check.PreviewPicture() == Expected({});
         check.OkBtn->click();
     });
     EXPECT_EQ(realDesktop.ExecuteDialog(check), QDialog::Accepted);

@@ -64,6 +64,8 @@ bool FakeDesktop::RunProgramAndWait(const QString& program, const QString& argum
     return tessaly::RunProgramAndWait(program, argument);
 }
 
-void FakeDesktop::OpenInShell(const QString& path) { shellOpened << path; }
+void FakeDesktop::OpenInShell(const QString& path) {
+    shellOpened << path;
+}
 
 } // namespace tessaly::test

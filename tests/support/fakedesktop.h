@@ -12,7 +12,7 @@ namespace tessaly::test {
 
 // A desktop that answers from a script and records what the program showed.
 class FakeDesktop : public Desktop {
-public:
+  public:
     struct Box {
         QString kind; // "warning", "question" or "error"
         QString caption;

@@ -14,7 +14,7 @@ namespace tessaly::test {
 // A main window over a private copy of the data files, a scripted desktop and empty
 // settings.
 class MainFormTest : public testing::Test {
-protected:
+  protected:
     MainFormTest() { QSettings(QStringLiteral("Adrenik"), QStringLiteral("Quellkit")).clear(); }
 
     // Creates the window as start-up does; null when start-up failed.

@@ -4,12 +4,13 @@
 
 namespace tessaly::test {
 
-Bytes ShippedHeaderTemplate() { return ReadWholeFile(TESSALY_DATA_DIR "/QelbHead.dat"); }
+Bytes ShippedHeaderTemplate() {
+    return ReadWholeFile(TESSALY_DATA_DIR "/QelbHead.dat");
+}
 
 Bytes BuiltInPackage(const RoomTexts& texts) {
-    return EncodeRoomPackage(ShippedHeaderTemplate(), texts, [](PartSlot slot) {
-        return PackageBitmap(BuiltInPicture(slot));
-    });
+    return EncodeRoomPackage(ShippedHeaderTemplate(), texts,
+                             [](PartSlot slot) { return PackageBitmap(BuiltInPicture(slot)); });
 }
 
 std::uint32_t U32At(const Bytes& b, std::size_t at) {

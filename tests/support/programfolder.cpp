@@ -26,8 +26,8 @@ void ProgramFolder::WriteLanguageFile(const std::string& stem, const std::string
     WriteWholeFile(LanguageFilePath(Path(), stem, code), Bytes(text.begin(), text.end()));
 }
 
-void ProgramFolder::WriteNumberedLanguageSet(const std::string& code, int menuLines,
-                                             int labelLines, int messageLines) const {
+void ProgramFolder::WriteNumberedLanguageSet(const std::string& code, int menuLines, int labelLines,
+                                             int messageLines) const {
     const auto numbered = [](const std::string& name, int count) {
         std::vector<std::string> lines;
         for (int i = 0; i < count; ++i) {

@@ -11,7 +11,7 @@ namespace tessaly::test {
 // A folder that stands for the program's own: a copy of the shipped data files, which
 // a test may change, and the path of a program file inside it.
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
 
     const std::string& Path() const { return folder_.Path(); }
@@ -21,11 +21,11 @@ public:
     void WriteLanguageFile(const std::string& stem, const std::string& code,
                            const std::vector<std::string>& lines) const;
     // A language set whose every line names its list and index ("label 7").
-    void WriteNumberedLanguageSet(const std::string& code, int menuLines = 17,
-                                  int labelLines = 35, int messageLines = 11) const;
+    void WriteNumberedLanguageSet(const std::string& code, int menuLines = 17, int labelLines = 35,
+                                  int messageLines = 11) const;
     void Remove(const std::string& relativePath) const;
 
-private:
+  private:
     ScratchFolder folder_;
 };
 
