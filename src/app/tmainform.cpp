@@ -10,6 +10,7 @@
 #include "app/settingsstore.h"
 #include "app/slotimage.h"
 #include "bitmap/builtinpictures.h"
+#include "i18n/captions.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,12 +23,6 @@ namespace {
 
 const QString DefaultLanguageCode = QStringLiteral("en");
 constexpr int LabelExtraHeight = 4;
-
-QFont DesignFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    return font;
-}
 
 } // namespace
 

@@ -7,6 +7,12 @@
 
 namespace tessaly {
 
+QFont DesignFont(int pixels, const QString& face) {
+    QFont font(face);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 void SetFontFace(QWidget* widget, const std::string& line) {
     if (line.empty()) {
         return;

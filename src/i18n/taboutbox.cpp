@@ -14,12 +14,6 @@
 namespace tessaly {
 namespace {
 
-QFont FontOf(const QString& face, int pixels) {
-    QFont font(face);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QLabel* AddLabel(QDialog* box, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, box);
     label->setObjectName(QString::fromLatin1(name));
@@ -34,7 +28,7 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
       mainForm_(mainForm), desktop_(desktop) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
-    setFont(FontOf(QStringLiteral("MS Sans Serif"), 12));
+    setFont(DesignFont());
     setFixedSize(273, 141);
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -44,7 +38,7 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(41, 41));
     ApName = AddLabel(this, "ApName", QStringLiteral("Tessaly"), {72, 24, 153, 20});
     ApName->setAlignment(Qt::AlignCenter);
-    ApName->setFont(FontOf(QStringLiteral("MS Sans Serif"), 16));
+    ApName->setFont(DesignFont(16));
     ApName->setStyleSheet(QStringLiteral("color: black"));
     Version = AddLabel(this, "Version", QStringLiteral("Version."), {96, 48, 44, 15});
     VersinNo = AddLabel(this, "VersinNo", QStringLiteral("1.60"), {144, 48, 30, 15});
@@ -55,7 +49,7 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(99, 113, 75, 25);
-    Button1->setFont(FontOf(QStringLiteral("\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af"), 16));
+    Button1->setFont(DesignFont(16, QStringLiteral("\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af")));
     Button1->setDefault(true);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include "app/narrowtext.h"
 #include "app/paths.h"
 #include "app/tmainform.h"
+#include "i18n/captions.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -14,9 +15,7 @@ TLangSetDlg::TLangSetDlg(TMainForm& mainForm, Desktop& desktop)
     : QDialog(&mainForm), mainForm_(mainForm), desktop_(desktop) {
     setObjectName(QStringLiteral("LangSetDlg"));
     setWindowTitle(QStringLiteral("Language Settings"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DesignFont());
     setGeometry(420, 276, 170, 177);
     setFixedSize(170, 177);
     LangList = new QListWidget(this);

@@ -13,12 +13,6 @@
 namespace tessaly {
 namespace {
 
-QFont DesignFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    return font;
-}
-
 QPushButton* AddButton(QDialog* dialog, const char* name, const QString& caption, QRect box) {
     auto* button = new QPushButton(caption, dialog);
     button->setObjectName(QString::fromLatin1(name));

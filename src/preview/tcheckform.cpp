@@ -22,12 +22,6 @@ constexpr int ClientWidth = 451;
 constexpr int ClientHeight = 264;
 constexpr int ControlLeft = 336;
 
-QFont DesignFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    return font;
-}
-
 } // namespace
 
 bool TextIsEntry(const QComboBox* box, int entry) {

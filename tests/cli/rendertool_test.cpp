@@ -1,10 +1,10 @@
 #include "app/wholefile.h"
 #include "bitmap/bmpcodec.h"
-#include "bitmap/builtinpictures.h"
 #include "cli/clitool.h"
 #include "preview/contactsheet.h"
 #include "preview/roomcomposition.h"
 #include "support/scratchfolder.h"
+#include "support/slotset.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -34,15 +34,8 @@ TEST_F(RenderToolTest, BmpIsTheExactPreviewOfTheState) {
     ASSERT_EQ(Tool({"render", File("room.pac"), File("p.bmp"), "--night", "--door", "half", "--box",
                     "open", "--bed", "sleeping", "--letters"}),
               0);
-    std::array<SlotPicture, SlotCount> pictures;
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        pictures[slot] = BuiltInPicture(slot);
-    }
-    SlotPicture expected = BlankPreview();
-    ComposeRoom(
-        expected,
-        {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; }, BuiltInPlacementRects()},
-        {true, DoorState::HalfOpen, true, true, true});
+    const SlotPicture expected =
+        test::BuiltInSlots().Compose({true, DoorState::HalfOpen, true, true, true});
     EXPECT_EQ(ReadBmpFile(File("p.bmp")), expected);
 }
 

@@ -13,14 +13,8 @@
 namespace tessaly {
 namespace {
 
-class PackageCommandTest : public test::MainFormTest {
+class PackageCommandTest : public test::ScratchMainFormTest {
   protected:
-    PackageCommandTest() {
-        qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
-        Start();
-    }
-    ~PackageCommandTest() override { qunsetenv("TEMP"); }
-
     QString Chosen(const std::string& name) const {
         return QString::fromStdString(files.File(name));
     }
@@ -58,7 +52,6 @@ class PackageCommandTest : public test::MainFormTest {
         return desktop.boxes.empty() ? QString() : desktop.boxes.back().text;
     }
 
-    test::ScratchFolder temp;
     test::ScratchFolder files;
 };
 

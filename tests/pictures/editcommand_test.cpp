@@ -14,14 +14,9 @@
 namespace tessaly {
 namespace {
 
-class EditCommandTest : public test::MainFormTest {
+class EditCommandTest : public test::ScratchMainFormTest {
   protected:
-    EditCommandTest() {
-        qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
-        std::filesystem::create_directory(tools.File("my editor"));
-        Start();
-    }
-    ~EditCommandTest() override { qunsetenv("TEMP"); }
+    EditCommandTest() { std::filesystem::create_directory(tools.File("my editor")); }
 
     // A small shell script standing in for an image editor; $1 is the picture file.
     QString Editor(const std::string& name, const std::string& body) const {
@@ -52,9 +47,7 @@ class EditCommandTest : public test::MainFormTest {
     QString Message(long line) const {
         return QString::fromStdString(form->MessageTexts.Line(line));
     }
-    bool TempEmpty() const { return std::filesystem::is_empty(temp.Path()); }
 
-    test::ScratchFolder temp;
     test::ScratchFolder tools;
 };
 

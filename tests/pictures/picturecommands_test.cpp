@@ -18,14 +18,8 @@ Bytes Patched(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> v
     return bytes;
 }
 
-class PictureCommandTest : public test::MainFormTest {
+class PictureCommandTest : public test::ScratchMainFormTest {
   protected:
-    PictureCommandTest() {
-        qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
-        Start();
-    }
-    ~PictureCommandTest() override { qunsetenv("TEMP"); }
-
     std::string Write(const std::string& name, const Bytes& bytes) const {
         WriteWholeFile(files.File(name), bytes);
         return files.File(name);
@@ -47,9 +41,7 @@ class PictureCommandTest : public test::MainFormTest {
         }
         return texts;
     }
-    bool TempEmpty() const { return std::filesystem::is_empty(temp.Path()); }
 
-    test::ScratchFolder temp;
     test::ScratchFolder files;
 };
 

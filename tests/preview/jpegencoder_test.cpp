@@ -1,7 +1,6 @@
 #include "app/platformerror.h"
-#include "bitmap/builtinpictures.h"
 #include "preview/jpegencoder.h"
-#include "preview/roomcomposition.h"
+#include "support/slotset.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -53,16 +52,7 @@ bool HasBaselineFrame(const Bytes& bytes) {
 }
 
 TEST(JpegEncoder, PreviewBecomesABaselineColourJfifCloseToThePicture) {
-    std::array<SlotPicture, SlotCount> pictures;
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        pictures[slot] = BuiltInPicture(slot);
-    }
-    SlotPicture preview = BlankPreview();
-    ComposeRoom(
-        preview,
-        {[&](PartSlot s) -> const SlotPicture& { return pictures[s]; }, BuiltInPlacementRects()},
-        {});
-    const RgbImage rgb = ToRgbImage(preview);
+    const RgbImage rgb = ToRgbImage(test::BuiltInSlots().Compose({}));
     const Bytes jpeg = EncodeJpeg(rgb, PreviewJpegQuality);
     const Decoded decoded = DecodeJpeg(jpeg);
     EXPECT_EQ(decoded.width, 320);

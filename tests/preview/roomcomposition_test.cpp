@@ -1,5 +1,6 @@
 #include "bitmap/builtinpictures.h"
 #include "preview/roomcomposition.h"
+#include "support/slotset.h"
 
 #include <gtest/gtest.h>
 
@@ -110,15 +111,10 @@ class LayerTest : public testing::Test {
         pictures[24] = Mask(320, 240, true);
     }
     static std::uint8_t Index(PartSlot slot) { return static_cast<std::uint8_t>(10 + slot); }
-    SlotPicture Compose(const PreviewState& state) {
-        SlotPicture preview = BlankPreview();
-        ComposeRoom(preview, slots, state);
-        return preview;
-    }
+    SlotPicture Compose(const PreviewState& state) const { return set.Compose(state); }
 
-    std::array<SlotPicture, SlotCount> pictures;
-    RoomSlots slots{[this](PartSlot s) -> const SlotPicture& { return pictures[s]; },
-                    BuiltInPlacementRects()};
+    test::SlotSet set;
+    std::array<SlotPicture, SlotCount>& pictures = set.pictures;
 };
 
 TEST_F(LayerTest, EachStateDrawsItsSlots) {
@@ -167,14 +163,9 @@ TEST_F(LayerTest, SeeThroughRoomWithNoViewBelowEndsWhite) {
 }
 
 TEST(Composition, BuiltInRoomHidesTheViewsAndPartsCoverTheirPlaces) {
-    std::array<SlotPicture, SlotCount> pictures;
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        pictures[slot] = BuiltInPicture(slot);
-    }
-    const RoomSlots slots{[&](PartSlot s) -> const SlotPicture& { return pictures[s]; },
-                          BuiltInPlacementRects()};
-    SlotPicture preview = BlankPreview();
-    ComposeRoom(preview, slots, {true});
+    const test::SlotSet set = test::BuiltInSlots();
+    const SlotPicture preview = set.Compose({true});
+    const auto& pictures = set.pictures;
     const SlotPicture& room = pictures[RoomSlot];
     EXPECT_EQ(preview.At(100, 40), room.At(100, 40));   // the window, hidden by the room
     EXPECT_EQ(preview.At(300, 100), room.At(300, 100)); // the door view, likewise

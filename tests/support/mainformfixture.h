@@ -7,6 +7,7 @@
 #include "support/programfolder.h"
 
 #include <QSettings>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tessaly::test {
@@ -28,6 +29,19 @@ class MainFormTest : public testing::Test {
     FakeDesktop desktop;
     SettingsStore settings;
     std::unique_ptr<TMainForm> form;
+};
+
+// The same, with the scratch folder ("TEMP") a private one the test can look into.
+class ScratchMainFormTest : public MainFormTest {
+  protected:
+    ScratchMainFormTest() {
+        qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
+        Start();
+    }
+    ~ScratchMainFormTest() override { qunsetenv("TEMP"); }
+    bool TempEmpty() const { return std::filesystem::is_empty(temp.Path()); }
+
+    ScratchFolder temp;
 };
 
 } // namespace tessaly::test

@@ -7,7 +7,9 @@
 namespace tessaly::test {
 
 ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessaly-test-XXXXXX");
+    // TMPDIR alone: tests set "TEMP" to folders of their own, which this must not follow.
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/tessaly-test-XXXXXX";
     if (!::mkdtemp(pattern.data())) {
         throw std::runtime_error("cannot make a scratch folder");
     }

@@ -1,0 +1,15 @@
+#include "support/slotset.h"
+
+#include "bitmap/builtinpictures.h"
+
+namespace tessaly::test {
+
+SlotSet BuiltInSlots() {
+    SlotSet set;
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        set.pictures[slot] = BuiltInPicture(slot);
+    }
+    return set;
+}
+
+} // namespace tessaly::test
