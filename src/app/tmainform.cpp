@@ -48,7 +48,6 @@ TMainForm::TMainForm(Desktop& desktop, SettingsStore& settings, const QString& p
     CreateLabels(client);
     CreateTextFields(client);
 
-    LanguageCode.clear();
     ProgramDir = ProgramDirOf(Narrow(programFile));
     PlacementRects = BuiltInPlacementRects();
     SetProgramIcon();

@@ -23,7 +23,7 @@ SlotPicture PlaceRoom() {
 
 TEST(CopyFromRoomView, OneToOneAtBuiltInSizes) {
     const SlotPicture room = PlaceRoom();
-    for (PartSlot slot : {0, 3, 5, 8, 10, 12, 13, 15, 16, 17, 18, 19}) {
+    for (PartSlot slot : {0, 3, 5, 8, 10, 12, 13, 15, 19}) {
         const PlacementRect r = BuiltInPlacementRects()[slot];
         const SlotPicture part = CopyFromRoomView(room, r, BuiltInPicture(slot));
         for (int y = 0; y < part.height; y += 7) {
