@@ -59,10 +59,6 @@ void SlotImage::contextMenuEvent(QContextMenuEvent* event) {
     popupMenu_->exec(event->globalPos());
 }
 
-} // namespace tessaly
-
-namespace tessaly {
-
 void SlotImage::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedBmpFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();

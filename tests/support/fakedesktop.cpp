@@ -39,10 +39,6 @@ void FakeDesktop::ShowError(QWidget*, const QString& caption, const QString& tex
     boxes.push_back({QStringLiteral("error"), caption, text});
 }
 
-} // namespace tessaly::test
-
-namespace tessaly::test {
-
 int FakeDesktop::ExecuteDialog(QDialog& dialog) {
     dialog.show();
     if (onDialog) {
@@ -51,10 +47,6 @@ int FakeDesktop::ExecuteDialog(QDialog& dialog) {
     dialog.close();
     return dialog.result();
 }
-
-} // namespace tessaly::test
-
-namespace tessaly::test {
 
 bool FakeDesktop::RunProgramAndWait(const QString& program, const QString& argument) {
     programsRun << program + QLatin1Char(' ') + argument;
