@@ -44,11 +44,16 @@ void TMainForm::EditClick() {
     if (result != PictureCheckResult::Accepted) {
         return;
     }
-    // An edited file that cannot be read stays in the temporary folder: it holds the
-    // user's work.
-    removeTemporary.Keep();
-    SlotImages[slot]->SetPicture(ReadBmpFile(temporary));
-    ::unlink(temporary.c_str());
+    SlotPicture edited;
+    try {
+        edited = ReadBmpFile(temporary);
+    } catch (const PlatformError&) {
+        // An edited file that cannot be read stays in the temporary folder: it holds the
+        // user's work.
+        removeTemporary.Keep();
+        throw;
+    }
+    SlotImages[slot]->SetPicture(std::move(edited));
 }
 
 } // namespace tessaly
