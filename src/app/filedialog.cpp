@@ -17,7 +17,8 @@ QStringList FileDialog::NameFilters() const {
     const QStringList parts = filter_.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+        const bool bare = parts[i] == parts[i + 1]; // "*.bmp|*.bmp" shows as "*.bmp"
+        filters << (bare ? parts[i] : QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
     }
     return filters;
 }

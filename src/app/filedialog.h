@@ -29,7 +29,8 @@ class FileDialog {
     const QString& FileName() const { return fileName_; }
     void SetFileName(const QString& fileName) { fileName_ = fileName; }
 
-    // The filter as Qt's name filters: "description (pattern)" for each pair.
+    // The filter as Qt's name filters: "description (pattern)" for each pair, or the
+    // pattern alone where the description is the pattern.
     QStringList NameFilters() const;
 
   private:

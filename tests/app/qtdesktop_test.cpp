@@ -60,7 +60,10 @@ TEST(QtDesktop, SaveDialogAddsTheDefaultExtensionAndRemembersTheName) {
     test::ScratchFolder folder;
     FileDialog dialog(desktop, nullptr, FileDialog::Kind::Save, QStringLiteral("*.bmp|*.bmp"),
                       QStringLiteral("bmp"));
-    EXPECT_EQ(dialog.NameFilters(), QStringList{QStringLiteral("*.bmp (*.bmp)")});
+    EXPECT_EQ(dialog.NameFilters(), QStringList{QStringLiteral("*.bmp")});
+    FileDialog described(desktop, nullptr, FileDialog::Kind::Open,
+                         QStringLiteral("Pictures|*.bmp|All|*"), QString());
+    EXPECT_EQ(described.NameFilters(), QStringList({"Pictures (*.bmp)", "All (*)"}));
     const QString typed = QString::fromStdString(folder.File("picture"));
     WhenModal<QFileDialog>([typed](QFileDialog* fileDialog) {
         EXPECT_EQ(fileDialog->acceptMode(), QFileDialog::AcceptSave);
