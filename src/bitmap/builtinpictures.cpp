@@ -73,7 +73,7 @@ SlotPicture PartPicture(PartSlot slot) {
     case 0:
     case 3:
         return art::OutdoorView(slot, art::Daytime::Day);
-    case 1:
+    case 1: // the night views look out where the day views do
         return art::OutdoorView(0, art::Daytime::Night);
     case 19:
         return art::OutdoorView(3, art::Daytime::Night);
@@ -88,15 +88,14 @@ bool IsShaped(PartSlot pictureSlot) {
     return pictureSlot == 14 || (pictureSlot >= 16 && pictureSlot <= 18);
 }
 
-// White wherever the picture is black, the colour that lets the room show through.
-SlotPicture MaskOf(PartSlot maskSlot) {
+// All black, but for a shaped part white wherever its picture is black, the colour that
+// lets the room show through.
+SlotPicture MaskOf(PartSlot maskSlot, const SlotPicture& picture) {
     const SlotEntry& entry = SlotCatalogue(maskSlot);
     SlotPicture mask = SlotPicture::Blank(entry.width, entry.height, 1, MaskColourTable());
-    const PartSlot pictureSlot = PictureSlotOf(maskSlot);
-    if (!IsShaped(pictureSlot)) {
+    if (!IsShaped(PictureSlotOf(maskSlot))) {
         return mask;
     }
-    const SlotPicture picture = PartPicture(pictureSlot);
     for (int y = 0; y < entry.height; ++y) {
         for (int x = 0; x < entry.width; ++x) {
             mask.Set(x, y, picture.ColourAt(x, y) == Rgb{} ? 1 : 0);
@@ -110,8 +109,9 @@ SlotPicture MaskOf(PartSlot maskSlot) {
 SlotPicture BuiltInPicture(PartSlot slot) {
     static const std::array<SlotPicture, SlotCount> pictures = [] {
         std::array<SlotPicture, SlotCount> all;
-        for (PartSlot s = 0; s < SlotCount; ++s) {
-            all[s] = IsMaskSlot(s) ? MaskOf(s) : PartPicture(s);
+        for (PartSlot s = 0; s < PictureSlotCount; ++s) {
+            all[s] = PartPicture(s);
+            all[MaskSlotOf(s)] = MaskOf(MaskSlotOf(s), all[s]);
         }
         return all;
     }();
