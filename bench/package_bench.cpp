@@ -1,9 +1,9 @@
 // Reading and writing a room package as the editor does it: every picture passes
 // through the scratch bitmap file in the temporary folder.
-#include "app/paths.h"
-#include "bitmap/builtinpictures.h"
-#include "package/roompackage.h"
-#include "package/scratchpassage.h"
+#include "core/art/builtinpictures.h"
+#include "core/base/paths.h"
+#include "core/package/roompackage.h"
+#include "core/package/scratchpassage.h"
 
 #include <benchmark/benchmark.h>
 

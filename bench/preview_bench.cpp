@@ -1,8 +1,8 @@
 // One composition of the fourteen layers, and one JPEG export of the preview.
-#include "bitmap/builtinpictures.h"
-#include "preview/contactsheet.h"
-#include "preview/jpegencoder.h"
-#include "preview/roomcomposition.h"
+#include "core/art/builtinpictures.h"
+#include "core/preview/contactsheet.h"
+#include "core/preview/jpegencoder.h"
+#include "core/preview/roomcomposition.h"
 
 #include <benchmark/benchmark.h>
 

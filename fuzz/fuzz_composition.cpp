@@ -1,9 +1,9 @@
 // A package of any pictures, decoded and composed in all 48 preview states: pictures
 // of any size and colour table are read only inside, and the preview keeps its shape.
 
+#include "core/preview/contactsheet.h"
+#include "core/preview/roomcomposition.h"
 #include "fuzzsupport.h"
-#include "preview/contactsheet.h"
-#include "preview/roomcomposition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tessaly;

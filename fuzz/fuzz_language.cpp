@@ -1,8 +1,8 @@
 // The language-file readers on any bytes: the lines are the text with its breaks taken
 // out, and the font face name and language code taken from any line stay in bounds.
 
+#include "core/i18n/languagefile.h"
 #include "fuzzsupport.h"
-#include "i18n/languagefile.h"
 
 #include <string_view>
 

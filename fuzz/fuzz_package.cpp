@@ -2,8 +2,8 @@
 // never throws and reports every package the reader refuses, and an accepted package
 // written again with its own header reads back the same.
 
+#include "core/package/packageinspection.h"
 #include "fuzzsupport.h"
-#include "package/packageinspection.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // input's tail, the file what lies between. Each gets a heap block of its own, so that
 // AddressSanitizer sees a read past either.
 
+#include "core/pictures/picturecheck.h"
 #include "fuzzsupport.h"
-#include "pictures/picturecheck.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 
 // What the fuzz targets and the seed generator share.
 
-#include "app/catalogue.h"
-#include "app/platformerror.h"
-#include "app/wholefile.h"
-#include "bitmap/bmpcodec.h"
-#include "package/roompackage.h"
+#include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/package/roompackage.h"
+#include "core/slots/catalogue.h"
 
 #include <cstdio>
 #include <cstdlib>

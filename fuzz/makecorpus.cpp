@@ -4,7 +4,7 @@
 // tiny pictures (with the header template DATA_DIR/QelbHead.dat), and the language
 // files of DATA_DIR.
 
-#include "bitmap/builtinpictures.h"
+#include "core/art/builtinpictures.h"
 #include "fuzzsupport.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "cli/clitool.h"
 
-#include "app/catalogue.h"
-#include "app/paths.h"
-#include "app/platformerror.h"
-#include "bitmap/bmpcodec.h"
+#include "core/base/paths.h"
+#include "core/base/platformerror.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/slots/catalogue.h"
 
 #include <cstdio>
 #include <unistd.h>

@@ -1,11 +1,11 @@
 #include "cli/packagecheck.h"
 
-#include "app/paths.h"
-#include "app/platformerror.h"
-#include "app/wholefile.h"
 #include "cli/clitool.h"
-#include "package/packageinspection.h"
-#include "pictures/picturecheck.h"
+#include "core/base/paths.h"
+#include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
+#include "core/package/packageinspection.h"
+#include "core/pictures/picturecheck.h"
 
 namespace tessaly::cli {
 

@@ -1,12 +1,12 @@
-#include "app/paths.h"
-#include "app/platformerror.h"
-#include "bitmap/bmpcodec.h"
-#include "bitmap/builtinpictures.h"
 #include "cli/clitool.h"
 #include "cli/jsontext.h"
 #include "cli/packagecheck.h"
-#include "package/roompackage.h"
-#include "pictures/picturecheck.h"
+#include "core/art/builtinpictures.h"
+#include "core/base/paths.h"
+#include "core/base/platformerror.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/package/roompackage.h"
+#include "core/pictures/picturecheck.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "app/paths.h"
-#include "bitmap/bmpcodec.h"
 #include "cli/clitool.h"
-#include "preview/contactsheet.h"
-#include "preview/jpegencoder.h"
-#include "preview/roomcomposition.h"
+#include "core/base/paths.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/preview/contactsheet.h"
+#include "core/preview/jpegencoder.h"
+#include "core/preview/roomcomposition.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
-#include "app/wholefile.h"
 #include "cli/clitool.h"
+#include "core/base/wholefile.h"
 #include "support/packagebytes.h"
 #include "support/scratchfolder.h"
 

@@ -1,8 +1,8 @@
-#include "app/wholefile.h"
-#include "bitmap/bmpcodec.h"
 #include "cli/clitool.h"
-#include "preview/contactsheet.h"
-#include "preview/roomcomposition.h"
+#include "core/base/wholefile.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/preview/contactsheet.h"
+#include "core/preview/roomcomposition.h"
 #include "support/scratchfolder.h"
 #include "support/slotset.h"
 

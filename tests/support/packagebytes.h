@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/wholefile.h"
-#include "package/roompackage.h"
+#include "core/base/wholefile.h"
+#include "core/package/roompackage.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "support/slotset.h"
 
-#include "bitmap/builtinpictures.h"
+#include "core/art/builtinpictures.h"
 
 namespace tessaly::test {
 

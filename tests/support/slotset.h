@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/roomcomposition.h"
+#include "core/preview/roomcomposition.h"
 
 #include <array>
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/slots/catalogue.h"
+#include "core/slots/slotpicture.h"
+
+namespace tessaly {
+
+// The picture a slot holds when the main window is created: the built-in size and
+// depth of the slot, 8-bit pictures in RoomPalette (the three letters carry tables of
+// their own), 1-bit masks with the black-then-white table, all black but the bubble's
+// and the letters', which are black inside the drawn shape and white around it.
+SlotPicture BuiltInPicture(PartSlot slot);
+
+} // namespace tessaly

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/base/wholefile.h"
+#include "core/slots/slotpicture.h"
+
+#include <span>
+#include <string>
+
+namespace tessaly {
+
+// Reading refuses pictures past these sizes: each side at most MaxBitmapSide pixels and
+// at most MaxBitmapPixels in all, so that no file can ask for unbounded memory.
+inline constexpr std::int32_t MaxBitmapSide = 32768;
+inline constexpr std::int64_t MaxBitmapPixels = std::int64_t{1} << 26;
+
+// Bytes in one stored pixel row: rows are padded to a multiple of four bytes.
+std::int64_t BmpRowStride(std::int64_t width, int bitsPerPixel);
+
+// Encodes a picture as a Windows BMP file: 14-byte file header, 40-byte info header,
+// the whole colour table (colours-used = its entry count), rows bottom-up, padded with 0.
+Bytes EncodeBmp(const SlotPicture& picture);
+
+// Decodes a BMP file of 1 or 8 bits per pixel, uncompressed, with an info header of 40
+// bytes or more. Every size and offset is checked against the bytes given; anything
+// else throws PlatformError with the invalid-bitmap text and a reason.
+SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes);
+
+// The file forms of the two: WriteBmpFile replaces the file only once the whole bitmap is
+// written (see WriteFileAtomically); WriteScratchBmpFile
+// writes one of the program's scratch files (see WriteScratchFile). ReadBmpFile reads a
+// file into a new picture. All three throw PlatformError and change no picture.
+void WriteBmpFile(const SlotPicture& picture, const std::string& path);
+void WriteScratchBmpFile(const SlotPicture& picture, const std::string& path);
+SlotPicture ReadBmpFile(const std::string& path);
+
+} // namespace tessaly

@@ -1,0 +1,55 @@
+#include "core/pictures/picturecheck.h"
+
+#include <algorithm>
+
+namespace tessaly {
+namespace {
+
+constexpr std::size_t TestedHeaderEnd = 34;
+constexpr std::size_t ColourTableStart = 54;
+
+std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16) |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+bool SamePalette(std::span<const std::uint8_t> file, std::span<const std::uint8_t> palette) {
+    if (file.size() < ColourTableStart + PaletteBytes || palette.size() < PaletteBytes) {
+        return false;
+    }
+    return std::equal(palette.begin(), palette.begin() + PaletteBytes,
+                      file.begin() + ColourTableStart);
+}
+
+} // namespace
+
+PictureVerdict CheckPictureBytes(std::span<const std::uint8_t> file, PartSlot slot,
+                                 std::optional<std::span<const std::uint8_t>> palette) {
+    if (file.size() < TestedHeaderEnd) {
+        return PictureVerdict::TooShort;
+    }
+    const std::uint32_t headerSize = U32At(file, 14);
+    const std::uint16_t depth = static_cast<std::uint16_t>(file[28] | file[29] << 8);
+    const bool compressed = U32At(file, 30) != 0;
+    if (headerSize == 12) {
+        return PictureVerdict::CoreHeader;
+    }
+    if (IsMaskSlot(slot)) {
+        if (depth != 8 && depth != 1) {
+            return PictureVerdict::MaskDepth;
+        }
+        return compressed ? PictureVerdict::Compressed : PictureVerdict::Accepted;
+    }
+    if (depth != 8) {
+        return PictureVerdict::PictureDepth;
+    }
+    if (compressed) {
+        return PictureVerdict::Compressed;
+    }
+    if (palette && !SamePalette(file, *palette)) {
+        return PictureVerdict::PaletteDiffers;
+    }
+    return PictureVerdict::Accepted;
+}
+
+} // namespace tessaly

@@ -1,0 +1,98 @@
+#include "core/base/paths.h"
+#include "core/base/platformerror.h"
+#include "core/package/roompackage.h"
+#include "core/package/scratchpassage.h"
+#include "ui/shell/narrowtext.h"
+#include "ui/shell/roomtextfield.h"
+#include "ui/shell/slotimage.h"
+#include "ui/shell/tmainform.h"
+
+#include <optional>
+
+namespace tessaly {
+namespace {
+
+// The header template is 1056 bytes; anything past a megabyte is not a template.
+constexpr std::size_t MaxTemplateBytes = std::size_t{1} << 20;
+
+// Reads a whole file for a command, reporting a file that cannot be opened (line 8) or
+// memory that cannot be had (line 10) with the window's messages.
+std::optional<Bytes> ReadForCommand(TMainForm& form, const std::string& path,
+                                    std::size_t maxBytes = DefaultMaxFileBytes) {
+    try {
+        return ReadWholeFile(path, maxBytes);
+    } catch (const FileOpenError&) {
+        form.ShowMessageText(form.MessageTexts.Line(8));
+    } catch (const std::bad_alloc&) {
+        form.ShowMessageText(form.MessageTexts.Line(10));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void TMainForm::OpenRoomFileClick() {
+    if (OpenDialog.Execute()) {
+        ReadRoomPackage(Narrow(OpenDialog.FileName()));
+    }
+}
+
+// Reads the package whole and decodes all forty bitmaps (each through the scratch file)
+// before anything in the window changes, so a bad package leaves the window as it was.
+void TMainForm::ReadRoomPackage(const std::string& path) {
+    const std::string scratch = PackageScratchPath();
+    const std::optional<Bytes> bytes = ReadForCommand(*this, path);
+    if (!bytes) {
+        return;
+    }
+    if (bytes->size() < MinPackageSize) {
+        ShowMessageText(MessageTexts.Line(9));
+        return;
+    }
+    RoomPackage package;
+    {
+        RemoveFileOnExit removeScratch(scratch);
+        package = DecodeRoomPackage(*bytes, [&](std::span<const std::uint8_t> bitmap) {
+            return LoadThroughScratch(bitmap, scratch);
+        });
+    }
+    RoomName->SetRoomText(package.texts.name);
+    Comment->SetRoomText(package.texts.comment);
+    Copyright->SetRoomText(package.texts.copyright);
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        SlotImages[slot]->SetPicture(std::move(package.pictures[slot]));
+    }
+}
+
+// File > Save As: builds the whole package in memory (each picture through the scratch
+// file) and only then replaces the chosen file, so a failure never spoils a package
+// that is already there.
+void TMainForm::SaveRoomFileClick() {
+    if (!SaveDialog.Execute()) {
+        return;
+    }
+    const std::string scratch = PackageScratchPath();
+    const std::optional<Bytes> headerTemplate =
+        ReadForCommand(*this, JoinPath(ProgramDir, "QelbHead.dat"), MaxTemplateBytes);
+    if (!headerTemplate) {
+        return;
+    }
+    const RoomTexts texts{RoomName->RoomText(), Comment->RoomText(), Copyright->RoomText()};
+    Bytes package;
+    try {
+        RemoveFileOnExit removeScratch(scratch);
+        package = EncodeRoomPackage(*headerTemplate, texts, [&](PartSlot slot) {
+            return EncodeThroughScratch(SlotImages[slot]->Picture(), scratch);
+        });
+    } catch (const ScratchReopenError&) {
+        ShowMessageText(MessageTexts.Line(1));
+        return;
+    }
+    try {
+        WriteFileAtomically(Narrow(SaveDialog.FileName()), package);
+    } catch (const PlatformError&) {
+        ShowMessageText(MessageTexts.Line(8));
+    }
+}
+
+} // namespace tessaly

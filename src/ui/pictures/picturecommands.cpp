@@ -1,0 +1,112 @@
+#include "core/base/paths.h"
+#include "core/base/platformerror.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/pictures/derivedpictures.h"
+#include "core/pictures/picturecheck.h"
+#include "ui/shell/narrowtext.h"
+#include "ui/shell/slotimage.h"
+#include "ui/shell/tmainform.h"
+
+namespace tessaly {
+namespace {
+
+// The tested fields end with the colour table at byte 1077.
+constexpr std::size_t TestedBytes = 1078;
+
+// The message line of each refusal.
+long RefusalLine(PictureVerdict verdict) {
+    switch (verdict) {
+    case PictureVerdict::CoreHeader:
+        return 2;
+    case PictureVerdict::PictureDepth:
+        return 3;
+    case PictureVerdict::Compressed:
+        return 4;
+    default:
+        return 7;
+    }
+}
+
+} // namespace
+
+PictureCheckResult TMainForm::CheckPictureFile(const std::string& path, PartSlot slot) {
+    Bytes start;
+    try {
+        start = ReadFileStart(path, TestedBytes);
+    } catch (const FileOpenError&) {
+        return PictureCheckResult::Unopenable;
+    }
+    const PictureVerdict verdict = CheckPictureBytes(start, slot, std::nullopt);
+    if (verdict == PictureVerdict::TooShort) {
+        throw PlatformError("Invalid bitmap: the file " + path + " is too short");
+    }
+    if (verdict != PictureVerdict::Accepted) {
+        ShowMessageText(MessageTexts.Line(RefusalLine(verdict)));
+        return PictureCheckResult::Refused;
+    }
+    if (IsMaskSlot(slot)) {
+        return PictureCheckResult::Accepted;
+    }
+    Bytes palette;
+    try {
+        palette = ReadFileStart(JoinPath(ProgramDir, "Qelbpl.dat"), PaletteBytes);
+    } catch (const FileOpenError&) {
+        ShowMessageText(MessageTexts.Line(5));
+        return PictureCheckResult::Accepted;
+    }
+    const bool differs = CheckPictureBytes(start, slot, std::span<const std::uint8_t>(palette)) ==
+                         PictureVerdict::PaletteDiffers;
+    return differs && !AskPaletteQuestion() ? PictureCheckResult::Declined
+                                            : PictureCheckResult::Accepted;
+}
+
+void TMainForm::LoadPictureFile(const std::string& path) {
+    switch (CheckPictureFile(path, CurrentSlot)) {
+    case PictureCheckResult::Unopenable:
+        ShowMessageText(MessageTexts.Line(8));
+        return;
+    case PictureCheckResult::Accepted:
+        SlotImages[CurrentSlot]->SetPicture(ReadBmpFile(path));
+        return;
+    default:
+        return;
+    }
+}
+
+void TMainForm::OpenPFileClick() {
+    if (OpenPictureDialog.Execute()) {
+        LoadPictureFile(Narrow(OpenPictureDialog.FileName()));
+    }
+}
+
+void TMainForm::SavePFileClick() {
+    if (SavePictureDialog.Execute()) {
+        WriteBmpFile(SlotImages[CurrentSlot]->Picture(), Narrow(SavePictureDialog.FileName()));
+    }
+}
+
+void TMainForm::CopyImageClick() {
+    const PartSlot n = CurrentSlot;
+    SlotImages[n]->SetPicture(CopyFromRoomView(SlotImages[RoomSlot]->Picture(), PlacementRects[n],
+                                               SlotImages[n]->Picture()));
+}
+
+void TMainForm::DeriveMask(PartSlot from, PartSlot into,
+                           SlotPicture (*derive)(const SlotPicture&)) {
+    const std::string temporary = PictureScratchPath();
+    WriteScratchBmpFile(SlotImages[from]->Picture(), temporary);
+    // A file that cannot be read back stays in the temporary folder, as the error says.
+    const SlotPicture copy = ReadBmpFile(temporary);
+    RemoveFileOnExit remove(temporary);
+    SlotImages[into]->SetPicture(derive(copy));
+}
+
+void TMainForm::CreateMaskClick() {
+    DeriveMask(CurrentSlot, MaskSlotOf(CurrentSlot), MakeMask);
+}
+
+void TMainForm::CopyDataClick() {
+    DeriveMask(PictureSlotOf(CurrentSlot), CurrentSlot, CopyAsMask);
+}
+
+} // namespace tessaly

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/preview/roomcomposition.h"
+#include "core/slots/slotpicture.h"
+#include "ui/shell/filedialog.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tessaly {
+
+class Desktop;
+class TextList;
+class TMainForm;
+
+// The preview dialog: the room composed for the chosen time, door, treasure box, bed and
+// letters, recomposed from the white fill on every change, and saved as JPEG on request.
+class TCheckForm : public QDialog {
+    Q_OBJECT
+
+  public:
+    TCheckForm(TMainForm& mainForm, Desktop& desktop);
+
+    QLabel* CheckImage;
+    QLabel* TimeLabel;
+    QComboBox* TimeSetting;
+    QLabel* DoorLabel;
+    QComboBox* DoorSetting;
+    QLabel* TBoxLabel;
+    QComboBox* TBoxSetting;
+    QLabel* BedLabel;
+    QComboBox* BedSetting;
+    QCheckBox* LaBSetting;
+    QPushButton* SaveBtn;
+    QPushButton* OkBtn;
+    FileDialog SaveDlg;
+
+    // The picture shown: 320x240, RoomPalette indices.
+    const SlotPicture& PreviewPicture() const { return preview_; }
+
+    // Handlers and the composition steps, each reading its own control.
+    void FormShow();
+    void TimeSettingChange();
+    void TBoxSettingChange();
+    void BedSettingChange();
+    void DoorSettingChange();
+    void LaBSettingClick();
+    void SaveBtnClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QComboBox* AddChoice(const char* name, int top, const QStringList& entries);
+    QLabel* AddLabel(const char* name, int top, int width, const char* caption);
+    void ApplyTexts();
+    void ShowPreview();
+    RoomSlots Slots() const;
+
+    TMainForm& mainForm_;
+    Desktop& desktop_;
+    const TextList* labelTexts_ = nullptr;
+    SlotPicture preview_;
+};
+
+// Whether a choice box's text equals the text of its entry n, exactly.
+bool TextIsEntry(const QComboBox* box, int entry);
+
+} // namespace tessaly

@@ -1,0 +1,131 @@
+#include "core/art/builtinpictures.h"
+#include "core/base/platformerror.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/package/roompackage.h"
+#include "support/packagebytes.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly {
+namespace {
+
+using test::BitmapOffsets;
+using test::BuiltInPackage;
+using test::PutU32;
+using test::U32At;
+
+RoomPackage Decode(const Bytes& bytes) {
+    return DecodeRoomPackage(bytes, [](std::span<const std::uint8_t> b) { return DecodeBmp(b); });
+}
+
+TEST(RoomPackage, BuiltInPicturesWithEmptyTextsMakeTheKnownFile) {
+    const Bytes package = BuiltInPackage();
+    const Bytes headerTemplate = test::ShippedHeaderTemplate();
+    ASSERT_EQ(package.size(), 214032u);
+    for (std::size_t at = 0; at < PackageHeaderSize; ++at) {
+        const bool lengthByte = at == 32 || at == 288 || at == 544;
+        EXPECT_EQ(package[at], lengthByte ? 0 : headerTemplate[at]) << at;
+    }
+    for (std::size_t bitmap : BitmapOffsets(package)) {
+        EXPECT_EQ(U32At(package, bitmap - 4), U32At(package, bitmap + 2)) << bitmap;
+        EXPECT_EQ(U32At(package, bitmap + 46), 0u) << bitmap;
+    }
+    const RoomPackage decoded = Decode(package);
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        EXPECT_EQ(decoded.pictures[slot], BuiltInPicture(slot)) << slot;
+    }
+}
+
+TEST(RoomPackage, TextsComeBackUnchanged) {
+    const RoomTexts texts{std::string(127, 'n'), "line one\r\nline two", "\xE6\x97\xA5 (c)"};
+    const Bytes package = BuiltInPackage(texts);
+    EXPECT_EQ(Decode(package).texts, texts);
+    EXPECT_EQ(package[32], 127);
+    EXPECT_EQ(package[288], 18);
+}
+
+TEST(RoomPackage, TextsAreReadUpToTheirLengthOrANul) {
+    Bytes package = BuiltInPackage();
+    package[32] = 3;
+    std::copy_n("abcdef", 6, package.begin() + 33);
+    package[288] = 5;
+    std::copy_n("xy\0zz", 5, package.begin() + 289);
+    package[544] = 200; // read as it stands: the bytes lie inside the field
+    const RoomTexts texts = DecodePackageTexts(package);
+    EXPECT_EQ(texts.name, "abc");
+    EXPECT_EQ(texts.comment, "xy");
+    EXPECT_EQ(texts.copyright.size(), 0u); // the template's field bytes are 0
+}
+
+TEST(RoomPackage, ATextOver127BytesIsRefusedWhenWriting) {
+    EXPECT_THROW(BuiltInPackage(RoomTexts{"", std::string(128, 'c'), ""}), PlatformError);
+}
+
+TEST(RoomPackage, EntryLengthFieldsAreNotRead) {
+    Bytes package = BuiltInPackage();
+    for (std::size_t bitmap : BitmapOffsets(package)) {
+        PutU32(package, bitmap - 4, 0xDEADBEEF);
+    }
+    EXPECT_EQ(Decode(package).pictures[24], BuiltInPicture(24));
+}
+
+TEST(RoomPackage, OnlyTheHeaderOfALongerTemplateIsUsed) {
+    Bytes longTemplate = test::ShippedHeaderTemplate();
+    longTemplate.resize(2000, 0xAB);
+    const Bytes package = EncodeRoomPackage(
+        longTemplate, {}, [](PartSlot slot) { return PackageBitmap(BuiltInPicture(slot)); });
+    EXPECT_EQ(package, BuiltInPackage());
+    longTemplate.resize(1055);
+    EXPECT_THROW(EncodePackageHeader(longTemplate, {}), PlatformError);
+}
+
+TEST(RoomPackage, ShortColourTablesAreFilledUpForThePackage) {
+    SlotPicture picture = BuiltInPicture(12);
+    picture.colourTable.resize(16);
+    for (auto& pixel : picture.pixels) {
+        pixel %= 16;
+    }
+    const SlotPicture stored = DecodeBmp(PackageBitmap(picture));
+    ASSERT_EQ(stored.colourTable.size(), 256u);
+    EXPECT_TRUE(std::equal(picture.colourTable.begin(), picture.colourTable.end(),
+                           stored.colourTable.begin()));
+    EXPECT_EQ(stored.pixels, picture.pixels);
+}
+
+struct Malformed {
+    const char* name;
+    std::function<void(Bytes&)> damage;
+};
+
+TEST(RoomPackage, MalformedPackagesAreRefused) {
+    const Bytes good = BuiltInPackage();
+    const std::vector<std::size_t> at = BitmapOffsets(good);
+    const Malformed cases[] = {
+        {"cut in the header", [](Bytes& b) { b.resize(1000); }},
+        {"cut mid-entry", [&](Bytes& b) { b.resize(at[20] + 100); }},
+        {"cut before an entry's header", [&](Bytes& b) { b.resize(at[39] + 20); }},
+        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[39] - 4); }},
+        {"size field huge", [&](Bytes& b) { PutU32(b, at[3] + 2, 0xFFFFFFF0u); }},
+        {"size field zero", [&](Bytes& b) { PutU32(b, at[3] + 2, 0); }},
+        {"size field below a header", [&](Bytes& b) { PutU32(b, at[3] + 2, 53); }},
+        {"entry not a bitmap", [&](Bytes& b) { b[at[7]] = 'X'; }},
+        {"entry with a bad depth", [&](Bytes& b) { b[at[30] + 28] = 24; }},
+    };
+    for (const Malformed& c : cases) {
+        Bytes bytes = good;
+        c.damage(bytes);
+        EXPECT_THROW(Decode(bytes), PlatformError) << c.name;
+    }
+}
+
+TEST(RoomPackage, LayoutNamesTheEntryThatDoesNotFit) {
+    Bytes bytes = BuiltInPackage();
+    bytes.resize(BitmapOffsets(bytes)[12] + 10);
+    const PackageLayout layout = LayOutPackage(bytes);
+    EXPECT_EQ(layout.entries.size(), 12u);
+    ASSERT_TRUE(layout.problem);
+    EXPECT_NE(layout.problem->find("slot 12"), std::string::npos) << *layout.problem;
+}
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,72 @@
+#include "core/art/builtinpictures.h"
+#include "core/base/wholefile.h"
+#include "core/bitmap/bmpcodec.h"
+#include "core/pictures/picturecheck.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly {
+namespace {
+
+const Bytes Palette = ReadWholeFile(TESSALY_DATA_DIR "/Qelbpl.dat");
+
+Bytes With(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
+    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+    return bytes;
+}
+
+TEST(PictureCheck, ShippedPaletteFileIsTheRoomPalette) {
+    ASSERT_EQ(Palette.size(), PaletteBytes);
+    for (int i = 0; i < 256; ++i) {
+        const Rgb c = RoomPalette()[i];
+        EXPECT_EQ(Bytes(Palette.begin() + 4 * i, Palette.begin() + 4 * i + 4),
+                  (Bytes{c.blue, c.green, c.red, 0}))
+            << i;
+    }
+}
+
+TEST(PictureCheck, VerdictsInTheirOrder) {
+    const Bytes picture = EncodeBmp(BuiltInPicture(5));
+    const Bytes mask = EncodeBmp(BuiltInPicture(25));
+    const Bytes coreHeader = With(picture, 14, {12, 0, 0, 0});
+    struct Case {
+        const char* name;
+        Bytes file;
+        PartSlot slot;
+        PictureVerdict verdict;
+    };
+    const Case cases[] = {
+        {"8-bit picture", picture, 5, PictureVerdict::Accepted},
+        {"room picture", EncodeBmp(BuiltInPicture(4)), 4, PictureVerdict::Accepted},
+        {"1-bit file for a picture slot", mask, 5, PictureVerdict::PictureDepth},
+        {"1-bit mask", mask, 25, PictureVerdict::Accepted},
+        {"8-bit file for a mask, no colour test", With(picture, 54, {9, 9, 9}), 25,
+         PictureVerdict::Accepted},
+        {"24-bit file for a mask", With(picture, 28, {24, 0}), 25, PictureVerdict::MaskDepth},
+        {"compressed 8-bit mask", With(picture, 30, {1, 0, 0, 0}), 25, PictureVerdict::Compressed},
+        {"compressed picture", With(picture, 30, {2, 0, 0, 0}), 5, PictureVerdict::Compressed},
+        {"core header, picture", coreHeader, 5, PictureVerdict::CoreHeader},
+        {"core header before depth", With(coreHeader, 28, {24, 0}), 30, PictureVerdict::CoreHeader},
+        {"colour table off the palette", With(picture, 60, {1}), 5, PictureVerdict::PaletteDiffers},
+        {"letters carry their own table", EncodeBmp(BuiltInPicture(16)), 16,
+         PictureVerdict::PaletteDiffers},
+        {"table cut short", Bytes(picture.begin(), picture.begin() + 1000), 5,
+         PictureVerdict::PaletteDiffers},
+        {"33 bytes", Bytes(picture.begin(), picture.begin() + 33), 5, PictureVerdict::TooShort},
+        {"empty", Bytes{}, 25, PictureVerdict::TooShort},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CheckPictureBytes(c.file, c.slot, Palette), c.verdict) << c.name;
+    }
+}
+
+TEST(PictureCheck, WithoutAPaletteNoColourTestAndAShortPaletteDiffers) {
+    const Bytes offPalette = With(EncodeBmp(BuiltInPicture(5)), 60, {1});
+    EXPECT_EQ(CheckPictureBytes(offPalette, 5, std::nullopt), PictureVerdict::Accepted);
+    const Bytes picture = EncodeBmp(BuiltInPicture(5));
+    const Bytes shortPalette(Palette.begin(), Palette.begin() + 1000);
+    EXPECT_EQ(CheckPictureBytes(picture, 5, shortPalette), PictureVerdict::PaletteDiffers);
+}
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,179 @@
+#include "core/art/builtinpictures.h"
+#include "core/preview/roomcomposition.h"
+#include "support/slotset.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly {
+namespace {
+
+std::vector<Rgb> RoomTable() {
+    return {RoomPalette().begin(), RoomPalette().end()};
+}
+
+SlotPicture Flat(int width, int height, std::uint8_t index) {
+    SlotPicture picture = SlotPicture::Blank(width, height, 8, RoomTable());
+    std::fill(picture.pixels.begin(), picture.pixels.end(), index);
+    return picture;
+}
+
+SlotPicture Mask(int width, int height, bool white) {
+    SlotPicture mask = SlotPicture::Blank(width, height, 1, MaskColourTable());
+    std::fill(mask.pixels.begin(), mask.pixels.end(), white ? 1 : 0);
+    return mask;
+}
+
+TEST(DrawMaskedPart, PerPixelRule) {
+    struct Case {
+        bool maskWhite;
+        std::uint8_t picture;
+        std::uint8_t below;
+        std::uint8_t result;
+    };
+    const Case cases[] = {
+        {false, 255, 37, 255},   {false, 0, 37, 0}, {false, 100, 37, 100}, // black mask: picture
+        {true, 255, 37, 37},     {true, 0, 37, 0},  {true, 100, 37, 100 & 37}, {true, 255, 0, 0},
+        {true, 7, 200, 7 & 200},
+    };
+    for (const Case& c : cases) {
+        SlotPicture preview = BlankPreview();
+        preview.Set(5, 6, c.below);
+        DrawMaskedPart(preview, {5, 6, 5, 6}, Mask(1, 1, c.maskWhite), Flat(1, 1, c.picture), 1, 1);
+        EXPECT_EQ(preview.At(5, 6), c.result)
+            << c.maskWhite << " " << int(c.picture) << " " << int(c.below);
+    }
+}
+
+TEST(DrawMaskedPart, MaskTableOrderDoesNotMatter) {
+    SlotPicture swapped = Mask(1, 1, false);
+    swapped.colourTable = {Rgb{255, 255, 255}, Rgb{0, 0, 0}}; // index 0 is now white
+    SlotPicture preview = BlankPreview();
+    preview.Set(0, 0, 37);
+    DrawMaskedPart(preview, {0, 0, 0, 0}, swapped, Flat(1, 1, 255), 1, 1);
+    EXPECT_EQ(preview.At(0, 0), 37); // white mask, black picture: see-through
+}
+
+TEST(DrawMaskedPart, ForeignColoursMapToTheNearestEntry) {
+    EXPECT_EQ(NearestRoomIndex({255, 255, 255}), 0);
+    EXPECT_EQ(NearestRoomIndex({0, 0, 0}), 255);
+    EXPECT_EQ(NearestRoomIndex({250, 250, 250}), 0);
+    EXPECT_EQ(NearestRoomIndex({1, 2, 1}), 255);
+    EXPECT_EQ(NearestRoomIndex({240, 1, 0}), 215); // the first red of the ramp
+    EXPECT_EQ(NearestRoomIndex({0, 0, 52}), 214);
+    SlotPicture own = SlotPicture::Blank(2, 1, 8, {Rgb{240, 1, 0}, Rgb{0, 0, 52}});
+    own.Set(1, 0, 1);
+    SlotPicture preview = BlankPreview();
+    DrawMaskedPart(preview, {0, 0, 1, 0}, Mask(2, 1, false), own, 2, 1);
+    EXPECT_EQ(preview.At(0, 0), 215);
+    EXPECT_EQ(preview.At(1, 0), 214);
+}
+
+TEST(DrawMaskedPart, ASmallerPictureLeavesTheRestAsItWas) {
+    SlotPicture preview = BlankPreview();
+    std::fill(preview.pixels.begin(), preview.pixels.end(), 99);
+    DrawMaskedPart(preview, {10, 10, 19, 19}, Mask(4, 10, false), Flat(10, 3, 7), 10, 10);
+    EXPECT_EQ(preview.At(10, 10), 7);  // picture and mask both there
+    EXPECT_EQ(preview.At(15, 10), 99); // past the mask's 4 columns: see-through
+    EXPECT_EQ(preview.At(10, 15), 99); // past the picture's 3 rows: see-through
+    EXPECT_EQ(preview.At(9, 10), 99);  // outside the target
+}
+
+TEST(DrawMaskedPart, BubbleIsNarrowedTo73Columns) {
+    SlotPicture bubble = Flat(82, 71, 0);
+    for (int y = 0; y < 71; ++y) {
+        for (int x = 0; x < 82; ++x) {
+            bubble.Set(x, y, static_cast<std::uint8_t>(x + 1));
+        }
+    }
+    SlotPicture preview = BlankPreview();
+    std::fill(preview.pixels.begin(), preview.pixels.end(), 255);
+    DrawMaskedPart(preview, BuiltInPlacementRects()[14], Mask(82, 71, false), bubble, 82, 71);
+    EXPECT_EQ(preview.At(246, 150), 255);
+    EXPECT_EQ(preview.At(247, 150), 1);      // source column 0
+    EXPECT_EQ(preview.At(319, 150), 80 + 1); // source column 72 * 82 / 73 = 80
+    for (int x = 248; x <= 319; ++x) {
+        EXPECT_GT(preview.At(x, 150), preview.At(x - 1, 150)) << x;
+    }
+}
+
+// Slots that show which layer was drawn: every picture flat in its own index, masks all
+// black; the room see-through everywhere (mask white, picture black), so that the views
+// under it show.
+class LayerTest : public testing::Test {
+  protected:
+    LayerTest() {
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            const SlotEntry& entry = SlotCatalogue(slot);
+            pictures[slot] = IsMaskSlot(slot) ? Mask(entry.width, entry.height, false)
+                                              : Flat(entry.width, entry.height, Index(slot));
+        }
+        pictures[RoomSlot] = Flat(320, 240, 255);
+        pictures[24] = Mask(320, 240, true);
+    }
+    static std::uint8_t Index(PartSlot slot) { return static_cast<std::uint8_t>(10 + slot); }
+    SlotPicture Compose(const PreviewState& state) const { return set.Compose(state); }
+
+    test::SlotSet set;
+    std::array<SlotPicture, SlotCount>& pictures = set.pictures;
+};
+
+TEST_F(LayerTest, EachStateDrawsItsSlots) {
+    struct Case {
+        PreviewState state;
+        std::vector<std::pair<PartSlot, bool>> shown; // slot, whether it is shown
+    };
+    const PreviewState night{true};
+    const PreviewState openEverything{false, DoorState::Open, true, true, true};
+    const PreviewState halfDoor{false, DoorState::HalfOpen};
+    const Case cases[] = {
+        {{}, {{0, true}, {3, true}, {5, true}, {8, true}, {10, true}, {16, false}, {14, false}}},
+        {night, {{1, true}, {19, true}, {0, false}, {3, false}}},
+        {openEverything,
+         {{7, true}, {9, true}, {11, true}, {16, true}, {17, true}, {18, true}, {14, true}}},
+        {halfDoor, {{6, true}}},
+    };
+    // A pixel of each part's place that no later layer covers.
+    const std::map<PartSlot, std::pair<int, int>> probe{
+        {0, {80, 1}},   {1, {80, 1}},    {3, {310, 40}},   {19, {310, 40}}, {5, {215, 46}},
+        {6, {215, 46}}, {7, {215, 46}},  {8, {107, 55}},   {9, {107, 55}},  {10, {53, 77}},
+        {11, {53, 77}}, {16, {11, 184}}, {17, {160, 132}}, {18, {283, 96}}, {14, {300, 200}},
+    };
+    for (const Case& c : cases) {
+        const SlotPicture preview = Compose(c.state);
+        for (const auto& [slot, shown] : c.shown) {
+            const auto [x, y] = probe.at(slot);
+            EXPECT_EQ(preview.At(x, y) == Index(slot), shown) << "slot " << slot;
+        }
+    }
+}
+
+TEST_F(LayerTest, NightUsesTheDayMasksAndNeverDrawsTheConnectingView) {
+    const SlotPicture before = Compose({true, DoorState::Open, true, true, true});
+    pictures[21] = Mask(55, 83, true);
+    pictures[39] = Mask(80, 89, true);
+    pictures[2] = Flat(55, 83, 3);
+    pictures[22] = Mask(55, 83, true);
+    EXPECT_EQ(Compose({true, DoorState::Open, true, true, true}), before);
+    pictures[20] = Mask(55, 83, true); // the day mask is used by night as well
+    EXPECT_NE(Compose({true, DoorState::Open, true, true, true}), before);
+}
+
+TEST_F(LayerTest, SeeThroughRoomWithNoViewBelowEndsWhite) {
+    EXPECT_EQ(Compose({}).At(20, 20), WhiteIndex);
+}
+
+TEST(Composition, BuiltInRoomHidesTheViewsAndPartsCoverTheirPlaces) {
+    const test::SlotSet set = test::BuiltInSlots();
+    const SlotPicture preview = set.Compose({true});
+    const auto& pictures = set.pictures;
+    const SlotPicture& room = pictures[RoomSlot];
+    EXPECT_EQ(preview.At(100, 40), room.At(100, 40));   // the window, hidden by the room
+    EXPECT_EQ(preview.At(300, 100), room.At(300, 100)); // the door view, likewise
+    const PlacementRect table = BuiltInPlacementRects()[12];
+    for (int y = table.top; y <= table.bottom; ++y) {
+        EXPECT_EQ(preview.At(table.left + 2, y), pictures[12].At(2, y - table.top)) << y;
+    }
+}
+
+} // namespace
+} // namespace tessaly

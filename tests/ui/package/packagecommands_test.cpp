@@ -1,0 +1,191 @@
+#include "core/art/builtinpictures.h"
+#include "core/base/wholefile.h"
+#include "support/packagebytes.h"
+#include "ui/shell/roomtextfield.h"
+#include "ui/shell/slotimage.h"
+#include "ui/support/mainformfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <filesystem>
+
+namespace tessaly {
+namespace {
+
+class PackageCommandTest : public test::ScratchMainFormTest {
+  protected:
+    QString Chosen(const std::string& name) const {
+        return QString::fromStdString(files.File(name));
+    }
+    void Open(const std::string& name) {
+        desktop.fileAnswers.push_back(Chosen(name));
+        form->OpenRoomFile->trigger();
+    }
+    void SaveAs(const std::string& name) {
+        desktop.fileAnswers.push_back(Chosen(name));
+        form->SaveRoomFile->trigger();
+    }
+    bool ScratchLeft() const { return std::filesystem::exists(temp.File("qelbtmp.bmp")); }
+
+    // What the window shows: the three texts and the forty pictures.
+    struct Shown {
+        std::string name, comment, copyright;
+        std::vector<SlotPicture> pictures;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown WindowState() const {
+        Shown shown{
+            form->RoomName->RoomText(), form->Comment->RoomText(), form->Copyright->RoomText(), {}};
+        for (SlotImage* image : form->SlotImages) {
+            shown.pictures.push_back(image->Picture());
+        }
+        return shown;
+    }
+    void ChangeWindow() {
+        form->RoomName->SetRoomText("Changed");
+        SlotPicture picture = BuiltInPicture(24);
+        picture.Set(0, 0, 1);
+        form->SlotImages[24]->SetPicture(picture);
+    }
+    QString LastBoxText() const {
+        return desktop.boxes.empty() ? QString() : desktop.boxes.back().text;
+    }
+
+    test::ScratchFolder files;
+};
+
+TEST_F(PackageCommandTest, SaveAndOpenGiveBackTextsAndPictures) {
+    ASSERT_TRUE(form);
+    form->RoomName->SetRoomText(std::string(127, 'r'));
+    form->Comment->SetRoomText("first line\r\nsecond line");
+    form->Copyright->SetRoomText("(c) 2026");
+    SlotPicture door = BuiltInPicture(5);
+    door.Set(3, 4, 200);
+    form->SlotImages[5]->SetPicture(door);
+    const Shown saved = WindowState();
+    SaveAs("room.pac");
+    EXPECT_FALSE(ScratchLeft());
+    ChangeWindow();
+    Open("room.pac");
+    EXPECT_FALSE(ScratchLeft());
+    EXPECT_EQ(WindowState(), saved);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(PackageCommandTest, BuiltInRoomSavesToTheKnownBytes) {
+    ASSERT_TRUE(form);
+    SaveAs("room.pac");
+    EXPECT_EQ(ReadWholeFile(files.File("room.pac")), test::BuiltInPackage());
+}
+
+TEST_F(PackageCommandTest, ShortFileGivesLine9AndExactly200000BytesIsRead) {
+    ASSERT_TRUE(form);
+    // A package of 200000 bytes: a smaller room picture, and bytes after the last entry.
+    form->SlotImages[RoomSlot]->SetPicture(
+        SlotPicture::Blank(100, 100, 8, BuiltInPicture(4).colourTable));
+    SaveAs("small.pac");
+    Bytes bytes = ReadWholeFile(files.File("small.pac"));
+    ASSERT_LT(bytes.size(), 200000u);
+    bytes.resize(199999);
+    WriteWholeFile(files.File("199999.pac"), bytes);
+    bytes.resize(200000);
+    WriteWholeFile(files.File("200000.pac"), bytes);
+
+    ChangeWindow();
+    const Shown before = WindowState();
+    Open("199999.pac");
+    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(9)));
+    EXPECT_EQ(WindowState(), before);
+    Open("200000.pac");
+    EXPECT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(form->SlotImages[RoomSlot]->Picture().width, 100);
+}
+
+TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {
+    ASSERT_TRUE(form);
+    const Bytes good = test::BuiltInPackage({"Other room", "", ""});
+    const auto at = test::BitmapOffsets(good);
+    const std::pair<const char*, std::function<void(Bytes&)>> cases[] = {
+        {"truncated mid-entry", [&](Bytes& b) { b.resize(at[30] + 10); }},
+        {"size field huge", [&](Bytes& b) { test::PutU32(b, at[10] + 2, 0x7FFFFFFF); }},
+        {"size field zero", [&](Bytes& b) { test::PutU32(b, at[10] + 2, 0); }},
+        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[39] - 4); }},
+        {"last entry not a bitmap", [&](Bytes& b) { b[at[39] + 1] = 'Q'; }},
+    };
+    ChangeWindow();
+    const Shown before = WindowState();
+    for (const auto& [name, damage] : cases) {
+        Bytes bytes = good;
+        damage(bytes);
+        WriteWholeFile(files.File("bad.pac"), bytes);
+        desktop.boxes.clear();
+        Open("bad.pac");
+        ASSERT_EQ(desktop.boxes.size(), 1u) << name;
+        EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error")) << name;
+        EXPECT_EQ(WindowState(), before) << name;
+        EXPECT_FALSE(ScratchLeft()) << name;
+    }
+}
+
+TEST_F(PackageCommandTest, FileThatCannotBeOpenedGivesLine8) {
+    ASSERT_TRUE(form);
+    Open("missing.pac");
+    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    desktop.fileAnswers.push_back(std::nullopt);
+    form->OpenRoomFile->trigger();
+    EXPECT_EQ(desktop.boxes.size(), 1u);
+}
+
+TEST_F(PackageCommandTest, FailedSaveKeepsTheOldPackageByteForByte) {
+    ASSERT_TRUE(form);
+    const Bytes old = test::BuiltInPackage({"old", "", ""});
+    WriteWholeFile(files.File("room.pac"), old);
+    ChangeWindow();
+    qputenv("TEMP", "/nonexistent/scratch"); // encoding the first slot fails
+    SaveAs("room.pac");
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
+    EXPECT_EQ(ReadWholeFile(files.File("room.pac")), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.Path()), {}), 1);
+}
+
+TEST_F(PackageCommandTest, OverlongTextIsRefusedBeforeAnythingIsWritten) {
+    ASSERT_TRUE(form);
+    form->Comment->SetRoomText(std::string(128, 'x'));
+    SaveAs("room.pac");
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_TRUE(desktop.boxes[0].text.contains(QStringLiteral("128 bytes")));
+    EXPECT_FALSE(std::filesystem::exists(files.File("room.pac")));
+}
+
+TEST_F(PackageCommandTest, MissingTemplateOrUnwritableTargetGivesLine8) {
+    ASSERT_TRUE(form);
+    program.Remove("QelbHead.dat");
+    SaveAs("room.pac");
+    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    EXPECT_FALSE(std::filesystem::exists(files.File("room.pac")));
+}
+
+TEST_F(PackageCommandTest, SaveToAFolderThatDoesNotExistGivesLine8) {
+    ASSERT_TRUE(form);
+    SaveAs("no/such/room.pac");
+    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    EXPECT_FALSE(ScratchLeft());
+}
+
+TEST_F(PackageCommandTest, TextFieldsStopAt127Bytes) {
+    ASSERT_TRUE(form);
+    form->show();
+    form->RoomName->setFocus();
+    QTest::keyClicks(form->RoomName, QString(130, QLatin1Char('a')));
+    EXPECT_EQ(form->RoomName->RoomText().size(), 127u);
+    form->Comment->SetRoomText(std::string(120, 'b'));
+    form->Comment->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QStringLiteral("\u00e9\u00e9\u00e9\u00e9\u00e9"));
+    form->Comment->paste();
+    EXPECT_EQ(form->Comment->RoomText(), std::string(120, 'b') + "\xC3\xA9\xC3\xA9\xC3\xA9");
+}
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/shell/settingsstore.h"
+#include "ui/shell/startup.h"
+#include "ui/shell/tmainform.h"
+#include "ui/support/fakedesktop.h"
+#include "ui/support/programfolder.h"
+
+#include <QSettings>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tessaly::test {
+
+// A main window over a private copy of the data files, a scripted desktop and empty
+// settings.
+class MainFormTest : public testing::Test {
+  protected:
+    MainFormTest() { QSettings(QStringLiteral("Adrenik"), QStringLiteral("Quellkit")).clear(); }
+
+    // Creates the window as start-up does; null when start-up failed.
+    TMainForm* Start() {
+        form = CreateMainForm(desktop, settings, program.ProgramFile());
+        return form.get();
+    }
+    void StoreLanguage(const QString& code) { settings.WriteString(QStringLiteral("LANG"), code); }
+
+    ProgramFolder program;
+    FakeDesktop desktop;
+    SettingsStore settings;
+    std::unique_ptr<TMainForm> form;
+};
+
+// The same, with the scratch folder ("TEMP") a private one the test can look into.
+class ScratchMainFormTest : public MainFormTest {
+  protected:
+    ScratchMainFormTest() {
+        qputenv("TEMP", QByteArray::fromStdString(temp.Path()));
+        Start();
+    }
+    ~ScratchMainFormTest() override { qunsetenv("TEMP"); }
+    bool TempEmpty() const { return std::filesystem::is_empty(temp.Path()); }
+
+    ScratchFolder temp;
+};
+
+} // namespace tessaly::test
