@@ -49,9 +49,10 @@ void ForFile(const std::string& file, const std::function<void()>& action) {
         action();
     } catch (const FileOpenError&) {
         throw Failure(file, "cannot be opened");
+    } catch (const FileCreateError&) {
+        throw Failure(file, "cannot be written");
     } catch (const PlatformError& error) {
-        const std::string text = error.what();
-        throw Failure(file, text == CannotCreateFileText(file) ? "cannot be written" : text);
+        throw Failure(file, error.what());
     }
 }
 

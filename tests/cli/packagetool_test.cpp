@@ -75,6 +75,11 @@ TEST_F(PackageToolTest, BadInputWritesNothing) {
     EXPECT_EQ(longName.status, 2);
     EXPECT_FALSE(std::filesystem::exists(File("c.pac")));
 
+    const ToolRun unwritable = Tool({"new", File("no/such/folder/d.pac")});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.err,
+              "tessaly-pac: " + File("no/such/folder/d.pac") + ": cannot be written\n");
+
     Bytes cut = ReadWholeFile(File("a.pac"));
     cut.resize(150000);
     WriteWholeFile(File("cut.pac"), cut);

@@ -28,10 +28,10 @@ std::string PrivateScratchDir() {
     const std::string base = runtime && *runtime ? runtime : "/tmp";
     const std::string folder = JoinPath(base, "tessaly-" + std::to_string(::getuid()));
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        throw PlatformError(CannotCreateFileText(folder));
+        throw FileCreateError(CannotCreateFileText(folder));
     }
     if (!IsPrivateFolder(folder)) {
-        throw PlatformError(CannotCreateFileText(folder));
+        throw FileCreateError(CannotCreateFileText(folder));
     }
     return folder;
 }

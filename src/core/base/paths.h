@@ -14,7 +14,7 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The folder of all scratch files: the value of "TEMP" when it is set and not empty;
 // otherwise a folder of this user's alone (created with mode 0700 when missing, and
-// refused when it is a link, someone else's, or open to others). Throws PlatformError
+// refused when it is a link, someone else's, or open to others). Throws FileCreateError
 // when no such folder can be had.
 std::string ScratchDir();
 

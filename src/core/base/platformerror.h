@@ -20,6 +20,13 @@ class FileOpenError : public PlatformError {
     using PlatformError::PlatformError;
 };
 
+// A file or folder that cannot be created or written: raised with the cannot-create text,
+// so that callers that report it in their own words can tell it from other errors.
+class FileCreateError : public PlatformError {
+  public:
+    using PlatformError::PlatformError;
+};
+
 // The platform's texts, with the place holder filled in.
 std::string CannotOpenFileText(const std::string& path);   // a file that cannot be opened
 std::string CannotCreateFileText(const std::string& path); // a file that cannot be created

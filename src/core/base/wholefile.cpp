@@ -54,7 +54,7 @@ void WriteWithFlags(const std::string& path, const Bytes& bytes, int flags, mode
     FileDescriptor file(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | flags, mode));
     if (file.get() < 0 || !WriteAll(file.get(), bytes) || !file.Close()) {
-        throw PlatformError(CannotCreateFileText(path));
+        throw FileCreateError(CannotCreateFileText(path));
     }
 }
 
@@ -129,14 +129,14 @@ void WriteFileAtomically(const std::string& path, const Bytes& bytes) {
     std::string temporary = path + ".XXXXXX";
     FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0) {
-        throw PlatformError(CannotCreateFileText(path));
+        throw FileCreateError(CannotCreateFileText(path));
     }
     const bool written = WriteAll(file.get(), bytes) &&
                          ::fchmod(file.get(), ReplacementMode(path)) == 0 &&
                          ::fsync(file.get()) == 0 && file.Close();
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        throw PlatformError(CannotCreateFileText(path));
+        throw FileCreateError(CannotCreateFileText(path));
     }
 }
 

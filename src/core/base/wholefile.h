@@ -20,13 +20,13 @@ Bytes ReadWholeFile(const std::string& path, std::size_t maxBytes = DefaultMaxFi
 Bytes ReadFileStart(const std::string& path, std::size_t count);
 
 // Creates the file (or empties an existing one) and writes the bytes. Throws
-// PlatformError with the cannot-create text when that fails.
+// FileCreateError with the cannot-create text when that fails.
 void WriteWholeFile(const std::string& path, const Bytes& bytes);
 
 // Writes the bytes to a new file beside the target and moves it over the target only
 // when complete: any failure leaves an existing file of that name as it was and no
 // partial file behind. The file keeps the mode of the file it replaces. Throws
-// PlatformError with the cannot-create text.
+// FileCreateError with the cannot-create text.
 void WriteFileAtomically(const std::string& path, const Bytes& bytes);
 
 // As WriteWholeFile, for the program's scratch files: the file is readable by the user

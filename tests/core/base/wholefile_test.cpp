@@ -9,11 +9,16 @@
 namespace tessaly {
 namespace {
 
-std::string ErrorText(const std::function<void()>& action) {
+// The kind of error an action raises, and its text.
+std::string ErrorOf(const std::function<void()>& action) {
     try {
         action();
+    } catch (const FileOpenError& error) {
+        return std::string("open: ") + error.what();
+    } catch (const FileCreateError& error) {
+        return std::string("create: ") + error.what();
     } catch (const PlatformError& error) {
-        return error.what();
+        return std::string("other: ") + error.what();
     }
     return "no error";
 }
@@ -30,12 +35,16 @@ TEST(WholeFile, WritesAndReadsBack) {
 TEST(WholeFile, FailuresCarryThePlatformTexts) {
     test::ScratchFolder folder;
     const std::string missing = folder.File("missing");
-    EXPECT_EQ(ErrorText([&] { ReadWholeFile(missing); }), "ファイル " + missing + " は開けません");
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(missing); }),
+              "open: ファイル " + missing + " は開けません");
     const std::string bad = folder.File("no/such/dir");
-    EXPECT_EQ(ErrorText([&] { WriteWholeFile(bad, {}); }), "ファイル " + bad + " を作成できません");
+    EXPECT_EQ(ErrorOf([&] { WriteWholeFile(bad, {}); }),
+              "create: ファイル " + bad + " を作成できません");
+    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(bad, {}); }),
+              "create: ファイル " + bad + " を作成できません");
     WriteWholeFile(folder.File("big"), Bytes(100, 7));
-    EXPECT_EQ(ErrorText([&] { ReadWholeFile(folder.File("big"), 99); }),
-              "The file " + folder.File("big") + " is too large");
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(folder.File("big"), 99); }),
+              "other: The file " + folder.File("big") + " is too large");
 }
 
 TEST(WholeFile, ReadsOnlyRegularFiles) {
