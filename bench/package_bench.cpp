@@ -1,7 +1,9 @@
 // Reading and writing a room package as the editor does it: every picture passes
 // through the scratch bitmap file in the temporary folder.
 #include "core/art/builtinpictures.h"
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
+#include "core/base/wholefile.h"
 #include "core/package/roompackage.h"
 #include "core/package/scratchpassage.h"
 
@@ -11,7 +13,7 @@ namespace tessaly {
 namespace {
 
 const Bytes& HeaderTemplate() {
-    static const Bytes bytes = ReadWholeFile(TESSALY_DATA_DIR "/QelbHead.dat");
+    static const Bytes bytes = ReadHeaderTemplate(TESSALY_DATA_DIR);
     return bytes;
 }
 

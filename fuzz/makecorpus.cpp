@@ -5,6 +5,7 @@
 // files of DATA_DIR.
 
 #include "core/art/builtinpictures.h"
+#include "core/base/datafiles.h"
 #include "fuzzsupport.h"
 
 #include <filesystem>
@@ -88,8 +89,8 @@ void WritePictureCheckSeeds(const fs::path& out) {
 }
 
 void WriteLanguageSeeds(const fs::path& data, const fs::path& out) {
-    std::vector<fs::path> files{data / "Qelbllist.cfg"};
-    for (const auto& entry : fs::directory_iterator(data / "ltexts")) {
+    std::vector<fs::path> files{data / LanguageListFileName};
+    for (const auto& entry : fs::directory_iterator(data / LanguageFolderName)) {
         files.push_back(entry.path());
     }
     for (const fs::path& file : files) {
@@ -109,7 +110,7 @@ int main(int argc, char** argv) {
     try {
         const fs::path data = argv[1];
         const fs::path out = argv[2];
-        const Bytes header = ReadWholeFile((data / "QelbHead.dat").string());
+        const Bytes header = ReadHeaderTemplate(data.string());
         WriteBmpSeeds(out / "fuzz_bmp");
         WritePackageSeeds(out / "fuzz_package", header);
         WritePackageSeeds(out / "fuzz_composition", header);

@@ -1,9 +1,8 @@
 #include "cli/packagecheck.h"
 
 #include "cli/clitool.h"
-#include "core/base/paths.h"
+#include "core/base/datafiles.h"
 #include "core/base/platformerror.h"
-#include "core/base/wholefile.h"
 #include "core/package/packageinspection.h"
 #include "core/pictures/picturecheck.h"
 
@@ -19,9 +18,10 @@ int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostr
     const Bytes bytes = ReadInput(arguments.positional[0]);
     std::optional<Bytes> palette;
     try {
-        palette = ReadWholeFile(JoinPath(ProgramDataDir(), "Qelbpl.dat"), PaletteBytes * 4);
-    } catch (const PlatformError&) {
-        out << "warning: the palette file Qelbpl.dat is missing; colour tables are not tested\n";
+        palette = ReadPaletteFile(ProgramDataDir());
+    } catch (const FileOpenError&) {
+        out << "warning: the palette file " << PaletteFileName
+            << " is missing; colour tables are not tested\n";
     }
     const std::optional<std::span<const std::uint8_t>> paletteBytes =
         palette ? std::optional<std::span<const std::uint8_t>>(*palette) : std::nullopt;

@@ -2,6 +2,7 @@
 #include "cli/jsontext.h"
 #include "cli/packagecheck.h"
 #include "core/art/builtinpictures.h"
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
 #include "core/bitmap/bmpcodec.h"
@@ -13,7 +14,6 @@
 namespace tessaly::cli {
 namespace {
 
-constexpr std::size_t MaxTemplateBytes = std::size_t{1} << 20;
 constexpr std::size_t MaxTextFileBytes = 1024;
 const char* const TextFileNames[3] = {"name.txt", "comment.txt", "copyright.txt"};
 
@@ -24,7 +24,11 @@ void NeedPositional(const Arguments& arguments, std::size_t count, const char* u
 }
 
 Bytes HeaderTemplate() {
-    return ReadInput(JoinPath(ProgramDataDir(), "QelbHead.dat"), MaxTemplateBytes);
+    const std::string folder = ProgramDataDir();
+    Bytes bytes;
+    ForFile(DataFilePath(folder, HeaderTemplateFileName),
+            [&] { bytes = ReadHeaderTemplate(folder); });
+    return bytes;
 }
 
 void WritePackage(const std::string& file, const RoomTexts& texts,

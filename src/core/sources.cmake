@@ -6,6 +6,7 @@ set(TESSALY_CORE_SOURCES
     art/builtinpictures.cpp
     art/builtinroom.cpp
     art/builtinshapes.cpp
+    base/datafiles.cpp
     base/paths.cpp
     base/platformerror.cpp
     base/wholefile.cpp

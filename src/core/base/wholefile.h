@@ -1,13 +1,11 @@
 #pragma once
 
+#include "core/base/bytes.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tessaly {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Reads a whole regular file as bytes. Throws FileOpenError with the cannot-open text
 // when the file cannot be opened or read, and PlatformError with the too-large text when it holds

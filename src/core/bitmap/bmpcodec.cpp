@@ -1,6 +1,7 @@
 #include "core/bitmap/bmpcodec.h"
 
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 
 namespace tessaly {
 namespace {
@@ -11,33 +12,6 @@ constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 28;
 
 [[noreturn]] void Refuse(const std::string& reason) {
     throw PlatformError("Invalid bitmap: " + reason);
-}
-
-class ByteWriter {
-  public:
-    explicit ByteWriter(Bytes& out) : out_(out) {}
-    void U8(std::uint8_t v) { out_.push_back(v); }
-    void U16(std::uint16_t v) {
-        U8(static_cast<std::uint8_t>(v));
-        U8(static_cast<std::uint8_t>(v >> 8));
-    }
-    void U32(std::uint32_t v) {
-        U16(static_cast<std::uint16_t>(v));
-        U16(static_cast<std::uint16_t>(v >> 16));
-    }
-
-  private:
-    Bytes& out_;
-};
-
-// Little-endian fields of a byte span; callers check the span's length first.
-std::uint16_t U16At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(U16At(b, at)) | static_cast<std::uint32_t>(U16At(b, at + 2))
-                                                          << 16;
 }
 
 void PackRow(const SlotPicture& picture, int y, std::uint8_t* row) {
@@ -134,28 +108,24 @@ Bytes EncodeBmp(const SlotPicture& picture) {
     const std::uint32_t pixelOffset = 54 + 4 * colours;
     Bytes out;
     out.reserve(pixelOffset + imageSize);
-    ByteWriter w(out);
-    w.U8('B');
-    w.U8('M');
-    w.U32(pixelOffset + imageSize);
-    w.U32(0);
-    w.U32(pixelOffset);
-    w.U32(InfoHeaderSize);
-    w.U32(static_cast<std::uint32_t>(picture.width));
-    w.U32(static_cast<std::uint32_t>(picture.height));
-    w.U16(1);
-    w.U16(picture.bitsPerPixel);
-    w.U32(0);
-    w.U32(imageSize);
-    w.U32(static_cast<std::uint32_t>(picture.xPelsPerMeter));
-    w.U32(static_cast<std::uint32_t>(picture.yPelsPerMeter));
-    w.U32(colours);
-    w.U32(picture.importantColours);
+    out.push_back('B');
+    out.push_back('M');
+    AppendU32(out, pixelOffset + imageSize);
+    AppendU32(out, 0);
+    AppendU32(out, pixelOffset);
+    AppendU32(out, InfoHeaderSize);
+    AppendU32(out, static_cast<std::uint32_t>(picture.width));
+    AppendU32(out, static_cast<std::uint32_t>(picture.height));
+    AppendU16(out, 1);
+    AppendU16(out, picture.bitsPerPixel);
+    AppendU32(out, 0);
+    AppendU32(out, imageSize);
+    AppendU32(out, static_cast<std::uint32_t>(picture.xPelsPerMeter));
+    AppendU32(out, static_cast<std::uint32_t>(picture.yPelsPerMeter));
+    AppendU32(out, colours);
+    AppendU32(out, picture.importantColours);
     for (const Rgb& c : picture.colourTable) {
-        w.U8(c.blue);
-        w.U8(c.green);
-        w.U8(c.red);
-        w.U8(0);
+        out.insert(out.end(), {c.blue, c.green, c.red, 0});
     }
     out.resize(out.size() + imageSize, 0);
     for (int y = 0; y < picture.height; ++y) {

@@ -1,5 +1,6 @@
 #include "core/i18n/languagefile.h"
 
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
@@ -9,8 +10,6 @@
 namespace tessaly {
 namespace {
 
-// Language files are a few kilobytes; the limit keeps a wrong file from filling memory.
-constexpr std::size_t MaxLanguageFileBytes = std::size_t{16} << 20;
 constexpr std::size_t MaxFontFaceBytes = 31;
 
 bool IsContinuationByte(char c) {
@@ -56,7 +55,7 @@ TextList LoadTextList(const std::string& path) {
 
 std::string LanguageFilePath(const std::string& programDir, const std::string& stem,
                              const std::string& languageCode) {
-    return JoinPath(JoinPath(programDir, "ltexts"), stem + "." + languageCode);
+    return JoinPath(DataFilePath(programDir, LanguageFolderName), stem + "." + languageCode);
 }
 
 std::string LanguageCodeOf(const std::string& line) {

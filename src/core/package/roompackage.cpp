@@ -17,11 +17,6 @@ constexpr std::size_t BitmapColoursUsedField = 46;
     throw PlatformError("Invalid room package: " + reason);
 }
 
-std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16) |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
 std::string TextAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(offset) + 1;
     const auto end = begin + bytes[offset];
@@ -106,7 +101,7 @@ void AppendPackageEntry(Bytes& package, Bytes bitmap) {
     }
     const auto sizeField = bitmap.begin() + BitmapSizeField;
     package.insert(package.end(), sizeField, sizeField + EntryLengthSize);
-    std::fill_n(bitmap.begin() + BitmapColoursUsedField, 4, std::uint8_t{0});
+    PutU32(bitmap, BitmapColoursUsedField, 0);
     package.insert(package.end(), bitmap.begin(), bitmap.end());
 }
 

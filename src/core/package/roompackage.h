@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/wholefile.h"
+#include "core/base/bytes.h"
 #include "core/slots/catalogue.h"
 #include "core/slots/slotpicture.h"
 

@@ -1,6 +1,7 @@
 #include "core/package/scratchpassage.h"
 
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/package/roompackage.h"
 

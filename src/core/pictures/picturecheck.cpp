@@ -1,5 +1,7 @@
 #include "core/pictures/picturecheck.h"
 
+#include "core/base/bytes.h"
+
 #include <algorithm>
 
 namespace tessaly {
@@ -7,11 +9,6 @@ namespace {
 
 constexpr std::size_t TestedHeaderEnd = 34;
 constexpr std::size_t ColourTableStart = 54;
-
-std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16) |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
 
 bool SamePalette(std::span<const std::uint8_t> file, std::span<const std::uint8_t> palette) {
     if (file.size() < ColourTableStart + PaletteBytes || palette.size() < PaletteBytes) {
@@ -29,7 +26,7 @@ PictureVerdict CheckPictureBytes(std::span<const std::uint8_t> file, PartSlot sl
         return PictureVerdict::TooShort;
     }
     const std::uint32_t headerSize = U32At(file, 14);
-    const std::uint16_t depth = static_cast<std::uint16_t>(file[28] | file[29] << 8);
+    const std::uint16_t depth = U16At(file, 28);
     const bool compressed = U32At(file, 30) != 0;
     if (headerSize == 12) {
         return PictureVerdict::CoreHeader;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/datafiles.h"
 #include "core/slots/catalogue.h"
 
 #include <cstdint>
@@ -18,8 +19,6 @@ enum class PictureVerdict {
     MaskDepth,      // a mask slot's file is neither 1 nor 8 bits per pixel
     PaletteDiffers, // a picture slot's colour table differs from the palette file
 };
-
-inline constexpr std::size_t PaletteBytes = 1024;
 
 // Tests a file's bytes for a slot. Only the tested fields are read, at their fixed
 // offsets: the info header size (14), the depth (28), the compression (30) and, for a

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/wholefile.h"
+#include "core/base/bytes.h"
 #include "core/preview/rgbimage.h"
 
 namespace tessaly {

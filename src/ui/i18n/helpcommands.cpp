@@ -1,3 +1,4 @@
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
 #include "ui/i18n/taboutbox.h"
 #include "ui/i18n/tlangsetdlg.h"
@@ -24,7 +25,7 @@ void TMainForm::LanguageSetClick() {
 // Help > Contents: the language's index page when the language has a help folder (a
 // file of that name counts too), else the common one.
 void TMainForm::ContentsClick() {
-    const std::string help = JoinPath(ProgramDir, "Help");
+    const std::string help = DataFilePath(ProgramDir, HelpFolderName);
     const std::string folder = JoinPath(help, LanguageCode);
     std::error_code error;
     const bool languageHelp = std::filesystem::exists(folder, error);

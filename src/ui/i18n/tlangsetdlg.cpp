@@ -1,6 +1,6 @@
 #include "ui/i18n/tlangsetdlg.h"
 
-#include "core/base/paths.h"
+#include "core/base/datafiles.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/narrowtext.h"
@@ -37,7 +37,7 @@ void TLangSetDlg::showEvent(QShowEvent* event) {
 void TLangSetDlg::FormShow() {
     LangList->clear();
     lines_ = TextList();
-    lines_ = LoadTextList(JoinPath(mainForm_.ProgramDir, "Qelbllist.cfg"));
+    lines_ = LoadTextList(DataFilePath(mainForm_.ProgramDir, LanguageListFileName));
     for (const std::string& line : lines_.Lines()) {
         LangList->addItem(Wide(line));
     }

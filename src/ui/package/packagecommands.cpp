@@ -1,5 +1,7 @@
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 #include "core/package/roompackage.h"
 #include "core/package/scratchpassage.h"
 #include "ui/shell/narrowtext.h"
@@ -7,20 +9,17 @@
 #include "ui/shell/slotimage.h"
 #include "ui/shell/tmainform.h"
 
+#include <functional>
 #include <optional>
 
 namespace tessaly {
 namespace {
 
-// The header template is 1056 bytes; anything past a megabyte is not a template.
-constexpr std::size_t MaxTemplateBytes = std::size_t{1} << 20;
-
 // Reads a whole file for a command, reporting a file that cannot be opened (line 8) or
 // memory that cannot be had (line 10) with the window's messages.
-std::optional<Bytes> ReadForCommand(TMainForm& form, const std::string& path,
-                                    std::size_t maxBytes = DefaultMaxFileBytes) {
+std::optional<Bytes> ReadForCommand(TMainForm& form, const std::function<Bytes()>& read) {
     try {
-        return ReadWholeFile(path, maxBytes);
+        return read();
     } catch (const FileOpenError&) {
         form.ShowMessageText(form.MessageTexts.Line(8));
     } catch (const std::bad_alloc&) {
@@ -41,7 +40,7 @@ void TMainForm::OpenRoomFileClick() {
 // before anything in the window changes, so a bad package leaves the window as it was.
 void TMainForm::ReadRoomPackage(const std::string& path) {
     const std::string scratch = PackageScratchPath();
-    const std::optional<Bytes> bytes = ReadForCommand(*this, path);
+    const std::optional<Bytes> bytes = ReadForCommand(*this, [&] { return ReadWholeFile(path); });
     if (!bytes) {
         return;
     }
@@ -73,7 +72,7 @@ void TMainForm::SaveRoomFileClick() {
     }
     const std::string scratch = PackageScratchPath();
     const std::optional<Bytes> headerTemplate =
-        ReadForCommand(*this, JoinPath(ProgramDir, "QelbHead.dat"), MaxTemplateBytes);
+        ReadForCommand(*this, [&] { return ReadHeaderTemplate(ProgramDir); });
     if (!headerTemplate) {
         return;
     }

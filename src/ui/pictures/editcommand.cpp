@@ -1,5 +1,6 @@
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "ui/pictures/tedsetdlg.h"
 #include "ui/shell/desktop.h"

@@ -1,5 +1,7 @@
+#include "core/base/datafiles.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/pictures/derivedpictures.h"
 #include "core/pictures/picturecheck.h"
@@ -49,7 +51,7 @@ PictureCheckResult TMainForm::CheckPictureFile(const std::string& path, PartSlot
     }
     Bytes palette;
     try {
-        palette = ReadFileStart(JoinPath(ProgramDir, "Qelbpl.dat"), PaletteBytes);
+        palette = ReadPaletteFile(ProgramDir);
     } catch (const FileOpenError&) {
         ShowMessageText(MessageTexts.Line(5));
         return PictureCheckResult::Accepted;

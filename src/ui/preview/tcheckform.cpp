@@ -1,5 +1,6 @@
 #include "ui/preview/tcheckform.h"
 
+#include "core/base/wholefile.h"
 #include "core/preview/jpegencoder.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/desktop.h"

@@ -1,5 +1,6 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/platformerror.h"
+#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "support/scratchfolder.h"
 
@@ -7,21 +8,6 @@
 
 namespace tessaly {
 namespace {
-
-std::uint32_t U32(const Bytes& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-void PutU32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
-
-void PutU16(Bytes& b, std::size_t at, std::uint16_t v) {
-    b[at] = static_cast<std::uint8_t>(v);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
 
 // A small 8-bit picture with distinct pixels and a 256-entry table.
 SlotPicture SamplePicture(int width, int height, int bits) {
@@ -51,7 +37,7 @@ TEST(BmpCodec, BuiltInPicturesEncodeToTheirLengthsAndRoundTrip) {
         const SlotPicture picture = BuiltInPicture(slot);
         const Bytes bytes = EncodeBmp(picture);
         EXPECT_EQ(bytes.size(), lengths[slot]) << slot;
-        EXPECT_EQ(U32(bytes, 2), lengths[slot]) << slot;
+        EXPECT_EQ(U32At(bytes, 2), lengths[slot]) << slot;
         EXPECT_EQ(DecodeBmp(bytes), picture) << slot;
         EXPECT_EQ(EncodeBmp(DecodeBmp(bytes)), bytes) << slot;
     }
@@ -64,13 +50,13 @@ TEST(BmpCodec, HeaderFieldsOfAMadeMask) {
     const Bytes blackWhite{0, 0, 0, 0, 255, 255, 255, 0};
     EXPECT_EQ(b.size(), 126u);
     EXPECT_EQ(Bytes(b.begin() + 54, b.begin() + 62), blackWhite);
-    EXPECT_EQ(U32(b, 10), 62u);
-    EXPECT_EQ(U32(b, 14), 40u);
-    EXPECT_EQ(U32(b, 34), 64u);
+    EXPECT_EQ(U32At(b, 10), 62u);
+    EXPECT_EQ(U32At(b, 14), 40u);
+    EXPECT_EQ(U32At(b, 34), 64u);
     for (std::size_t at : {38u, 42u, 50u}) {
-        EXPECT_EQ(U32(b, at), 0u) << at;
+        EXPECT_EQ(U32At(b, at), 0u) << at;
     }
-    EXPECT_EQ(U32(b, 46), 2u);
+    EXPECT_EQ(U32At(b, 46), 2u);
     // The top row is stored last; pixel 3 is bit 4 of its first byte.
     EXPECT_EQ(b[62 + 15 * 4], 0x10);
 }

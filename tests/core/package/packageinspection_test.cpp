@@ -1,4 +1,3 @@
-#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/package/packageinspection.h"
 #include "support/packagebytes.h"
@@ -18,10 +17,8 @@ std::vector<std::string> Texts(const std::vector<Finding>& findings, Finding::Se
     return texts;
 }
 
-const Bytes Palette = ReadWholeFile(TESSALY_DATA_DIR "/Qelbpl.dat");
-
 TEST(PackageInspection, BuiltInPackageHasNoProblems) {
-    const auto findings = InspectRoomPackage(test::BuiltInPackage(), Palette);
+    const auto findings = InspectRoomPackage(test::BuiltInPackage(), test::ShippedPalette());
     EXPECT_TRUE(Texts(findings, Finding::Severity::Problem).empty());
     // The letters carry colour tables of their own.
     EXPECT_EQ(Texts(findings, Finding::Severity::Warning).size(), 3u);
@@ -30,12 +27,13 @@ TEST(PackageInspection, BuiltInPackageHasNoProblems) {
 TEST(PackageInspection, ReportsEveryProblemItFinds) {
     Bytes bytes = test::BuiltInPackage();
     const auto at = test::BitmapOffsets(bytes);
-    bytes[288] = 130;                    // comment length above 127
-    bytes[at[2] + 28] = 4;               // a depth the loader refuses
-    bytes[at[21]] = 'X';                 // no bitmap signature
-    test::PutU32(bytes, at[5] + 18, 60); // door 60 wide: a warning
-    bytes.resize(at[39] + 30);           // the last entry cut short
-    const auto problems = Texts(InspectRoomPackage(bytes, Palette), Finding::Severity::Problem);
+    bytes[288] = 130;              // comment length above 127
+    bytes[at[2] + 28] = 4;         // a depth the loader refuses
+    bytes[at[21]] = 'X';           // no bitmap signature
+    PutU32(bytes, at[5] + 18, 60); // door 60 wide: a warning
+    bytes.resize(at[39] + 30);     // the last entry cut short
+    const auto problems =
+        Texts(InspectRoomPackage(bytes, test::ShippedPalette()), Finding::Severity::Problem);
     ASSERT_EQ(problems.size(), 4u);
     EXPECT_NE(problems[0].find("comment"), std::string::npos);
     EXPECT_NE(problems[1].find("slot 2 (WinIOImage)"), std::string::npos);
@@ -47,7 +45,7 @@ TEST(PackageInspection, ChecksTheImportRulesOfEachSlot) {
     Bytes bytes = test::BuiltInPackage();
     const auto at = test::BitmapOffsets(bytes);
     bytes[at[0] + 54] ^= 0xFF; // window view: colour table off the palette
-    const auto findings = InspectRoomPackage(bytes, Palette);
+    const auto findings = InspectRoomPackage(bytes, test::ShippedPalette());
     EXPECT_TRUE(Texts(findings, Finding::Severity::Problem).empty());
     EXPECT_EQ(Texts(findings, Finding::Severity::Warning).size(), 4u);
     EXPECT_EQ(Texts(InspectRoomPackage(bytes, std::nullopt), Finding::Severity::Warning).size(),
@@ -58,7 +56,9 @@ TEST(PackageInspection, ShortFilesAreProblemsNotCrashes) {
     for (std::size_t size : {0u, 10u, 1056u, 1100u, 199999u}) {
         Bytes bytes = test::BuiltInPackage();
         bytes.resize(size);
-        EXPECT_FALSE(Texts(InspectRoomPackage(bytes, Palette), Finding::Severity::Problem).empty())
+        EXPECT_FALSE(
+            Texts(InspectRoomPackage(bytes, test::ShippedPalette()), Finding::Severity::Problem)
+                .empty())
             << size;
     }
 }

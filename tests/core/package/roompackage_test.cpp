@@ -11,8 +11,6 @@ namespace {
 
 using test::BitmapOffsets;
 using test::BuiltInPackage;
-using test::PutU32;
-using test::U32At;
 
 RoomPackage Decode(const Bytes& bytes) {
     return DecodeRoomPackage(bytes, [](std::span<const std::uint8_t> b) { return DecodeBmp(b); });

@@ -1,14 +1,12 @@
 #include "core/art/builtinpictures.h"
-#include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/pictures/picturecheck.h"
+#include "support/packagebytes.h"
 
 #include <gtest/gtest.h>
 
 namespace tessaly {
 namespace {
-
-const Bytes Palette = ReadWholeFile(TESSALY_DATA_DIR "/Qelbpl.dat");
 
 Bytes With(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
     std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
@@ -16,16 +14,18 @@ Bytes With(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> valu
 }
 
 TEST(PictureCheck, ShippedPaletteFileIsTheRoomPalette) {
-    ASSERT_EQ(Palette.size(), PaletteBytes);
+    const Bytes palette = test::ShippedPalette();
+    ASSERT_EQ(palette.size(), PaletteBytes);
     for (int i = 0; i < 256; ++i) {
         const Rgb c = RoomPalette()[i];
-        EXPECT_EQ(Bytes(Palette.begin() + 4 * i, Palette.begin() + 4 * i + 4),
+        EXPECT_EQ(Bytes(palette.begin() + 4 * i, palette.begin() + 4 * i + 4),
                   (Bytes{c.blue, c.green, c.red, 0}))
             << i;
     }
 }
 
 TEST(PictureCheck, VerdictsInTheirOrder) {
+    const Bytes palette = test::ShippedPalette();
     const Bytes picture = EncodeBmp(BuiltInPicture(5));
     const Bytes mask = EncodeBmp(BuiltInPicture(25));
     const Bytes coreHeader = With(picture, 14, {12, 0, 0, 0});
@@ -56,7 +56,7 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
         {"empty", Bytes{}, 25, PictureVerdict::TooShort},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CheckPictureBytes(c.file, c.slot, Palette), c.verdict) << c.name;
+        EXPECT_EQ(CheckPictureBytes(c.file, c.slot, palette), c.verdict) << c.name;
     }
 }
 
@@ -64,7 +64,8 @@ TEST(PictureCheck, WithoutAPaletteNoColourTestAndAShortPaletteDiffers) {
     const Bytes offPalette = With(EncodeBmp(BuiltInPicture(5)), 60, {1});
     EXPECT_EQ(CheckPictureBytes(offPalette, 5, std::nullopt), PictureVerdict::Accepted);
     const Bytes picture = EncodeBmp(BuiltInPicture(5));
-    const Bytes shortPalette(Palette.begin(), Palette.begin() + 1000);
+    const Bytes palette = test::ShippedPalette();
+    const Bytes shortPalette(palette.begin(), palette.begin() + 1000);
     EXPECT_EQ(CheckPictureBytes(picture, 5, shortPalette), PictureVerdict::PaletteDiffers);
 }
 

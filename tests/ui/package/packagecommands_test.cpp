@@ -108,8 +108,8 @@ TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {
     const auto at = test::BitmapOffsets(good);
     const std::pair<const char*, std::function<void(Bytes&)>> cases[] = {
         {"truncated mid-entry", [&](Bytes& b) { b.resize(at[30] + 10); }},
-        {"size field huge", [&](Bytes& b) { test::PutU32(b, at[10] + 2, 0x7FFFFFFF); }},
-        {"size field zero", [&](Bytes& b) { test::PutU32(b, at[10] + 2, 0); }},
+        {"size field huge", [&](Bytes& b) { PutU32(b, at[10] + 2, 0x7FFFFFFF); }},
+        {"size field zero", [&](Bytes& b) { PutU32(b, at[10] + 2, 0); }},
         {"fewer than forty entries", [&](Bytes& b) { b.resize(at[39] - 4); }},
         {"last entry not a bitmap", [&](Bytes& b) { b[at[39] + 1] = 'Q'; }},
     };
