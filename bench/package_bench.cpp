@@ -17,21 +17,10 @@ const Bytes& HeaderTemplate() {
     return bytes;
 }
 
-const std::array<SlotPicture, SlotCount>& Pictures() {
-    static const auto pictures = [] {
-        std::array<SlotPicture, SlotCount> all;
-        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-            all[slot] = BuiltInPicture(slot);
-        }
-        return all;
-    }();
-    return pictures;
-}
-
 Bytes WritePackage(const std::string& scratch) {
     RemoveFileOnExit removeScratch(scratch);
     return EncodeRoomPackage(HeaderTemplate(), {"Bench room", "", ""}, [&](PartSlot slot) {
-        return EncodeThroughScratch(Pictures()[slot], scratch);
+        return EncodeThroughScratch(BuiltInPictures()[slot], scratch);
     });
 }
 

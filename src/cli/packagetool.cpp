@@ -55,12 +55,8 @@ int RunNew(const std::vector<std::string>& words, std::ostream&, std::ostream&) 
     const RoomTexts texts{arguments.Value("--name").value_or(""),
                           arguments.Value("--comment").value_or(""),
                           arguments.Value("--copyright").value_or("")};
-    std::array<SlotPicture, SlotCount> pictures;
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        pictures[slot] = BuiltInPicture(slot);
-    }
     WritePackage(arguments.positional[0], texts,
-                 [&](PartSlot slot) -> const SlotPicture& { return pictures[slot]; });
+                 [](PartSlot slot) -> const SlotPicture& { return BuiltInPictures()[slot]; });
     return 0;
 }
 

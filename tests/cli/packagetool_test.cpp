@@ -1,29 +1,16 @@
-#include "cli/clitool.h"
 #include "core/base/wholefile.h"
 #include "support/packagebytes.h"
 #include "support/scratchfolder.h"
+#include "support/toolrun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tessaly {
 namespace {
 
-// Runs tessaly-pac in-process; the test binary lies beside the data files, as the
-// program does.
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(const std::vector<std::string>& words) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::RunTool(words, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Tool;
+using test::ToolRun;
 
 class PackageToolTest : public testing::Test {
   protected:

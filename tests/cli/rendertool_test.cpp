@@ -1,38 +1,30 @@
-#include "cli/clitool.h"
 #include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/preview/contactsheet.h"
 #include "core/preview/roomcomposition.h"
 #include "support/scratchfolder.h"
 #include "support/slotset.h"
+#include "support/toolrun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tessaly {
 namespace {
 
-int Tool(const std::vector<std::string>& words, std::string* err = nullptr) {
-    std::ostringstream out;
-    std::ostringstream errors;
-    const int status = cli::RunTool(words, out, errors);
-    if (err) {
-        *err = errors.str();
-    }
-    return status;
-}
+using test::Tool;
 
 class RenderToolTest : public testing::Test {
   protected:
-    RenderToolTest() { EXPECT_EQ(Tool({"new", File("room.pac")}), 0); }
+    RenderToolTest() { EXPECT_EQ(Tool({"new", File("room.pac")}).status, 0); }
     std::string File(const std::string& name) const { return folder.File(name); }
     test::ScratchFolder folder;
 };
 
 TEST_F(RenderToolTest, BmpIsTheExactPreviewOfTheState) {
     ASSERT_EQ(Tool({"render", File("room.pac"), File("p.bmp"), "--night", "--door", "half", "--box",
-                    "open", "--bed", "sleeping", "--letters"}),
+                    "open", "--bed", "sleeping", "--letters"})
+                  .status,
               0);
     const SlotPicture expected =
         test::BuiltInSlots().Compose({true, DoorState::HalfOpen, true, true, true});
@@ -40,12 +32,14 @@ TEST_F(RenderToolTest, BmpIsTheExactPreviewOfTheState) {
 }
 
 TEST_F(RenderToolTest, JpegAndEveryStateWithASheet) {
-    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.jpg")}), 0);
+    ASSERT_EQ(Tool({"render", File("room.pac"), File("p.jpg")}).status, 0);
     const Bytes jpeg = ReadWholeFile(File("p.jpg"));
     ASSERT_GT(jpeg.size(), 2u);
     EXPECT_EQ(jpeg[0], 0xFF);
     EXPECT_EQ(jpeg[1], 0xD8);
-    ASSERT_EQ(Tool({"render-all", File("room.pac"), File("all"), "--sheet", File("sheet.jpg")}), 0);
+    ASSERT_EQ(
+        Tool({"render-all", File("room.pac"), File("all"), "--sheet", File("sheet.jpg")}).status,
+        0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("all")), {}), 48);
     for (const PreviewState& state : AllPreviewStates()) {
         EXPECT_TRUE(std::filesystem::exists(File("all/" + StateName(state) + ".jpg")))
@@ -55,11 +49,11 @@ TEST_F(RenderToolTest, JpegAndEveryStateWithASheet) {
 }
 
 TEST_F(RenderToolTest, BadArgumentsWriteNothing) {
-    std::string err;
-    EXPECT_EQ(Tool({"render", File("room.pac"), File("p.png")}, &err), 2);
-    EXPECT_EQ(Tool({"render", File("room.pac"), File("p.jpg"), "--door", "ajar"}, &err), 2);
-    EXPECT_EQ(err, "tessaly-pac: --door: takes one of: closed, half, open\n");
-    EXPECT_EQ(Tool({"render", File("missing.pac"), File("p.jpg")}), 2);
+    EXPECT_EQ(Tool({"render", File("room.pac"), File("p.png")}).status, 2);
+    const test::ToolRun ajar = Tool({"render", File("room.pac"), File("p.jpg"), "--door", "ajar"});
+    EXPECT_EQ(ajar.status, 2);
+    EXPECT_EQ(ajar.err, "tessaly-pac: --door: takes one of: closed, half, open\n");
+    EXPECT_EQ(Tool({"render", File("missing.pac"), File("p.jpg")}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(File("p.jpg")));
 }
 

@@ -5,11 +5,7 @@
 namespace tessaly::test {
 
 SlotSet BuiltInSlots() {
-    SlotSet set;
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        set.pictures[slot] = BuiltInPicture(slot);
-    }
-    return set;
+    return SlotSet{BuiltInPictures()};
 }
 
 } // namespace tessaly::test

@@ -106,7 +106,7 @@ SlotPicture MaskOf(PartSlot maskSlot, const SlotPicture& picture) {
 
 } // namespace
 
-SlotPicture BuiltInPicture(PartSlot slot) {
+const std::array<SlotPicture, SlotCount>& BuiltInPictures() {
     static const std::array<SlotPicture, SlotCount> pictures = [] {
         std::array<SlotPicture, SlotCount> all;
         for (PartSlot s = 0; s < PictureSlotCount; ++s) {
@@ -115,7 +115,11 @@ SlotPicture BuiltInPicture(PartSlot slot) {
         }
         return all;
     }();
-    return pictures.at(slot);
+    return pictures;
+}
+
+SlotPicture BuiltInPicture(PartSlot slot) {
+    return BuiltInPictures().at(slot);
 }
 
 } // namespace tessaly

@@ -1,6 +1,7 @@
 #include "core/art/builtinpictures.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/pictures/picturecheck.h"
+#include "support/bytepatch.h"
 #include "support/packagebytes.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,7 @@
 namespace tessaly {
 namespace {
 
-Bytes With(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
-    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-    return bytes;
-}
+using test::Patched;
 
 TEST(PictureCheck, ShippedPaletteFileIsTheRoomPalette) {
     const Bytes palette = test::ShippedPalette();
@@ -28,7 +26,7 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
     const Bytes palette = test::ShippedPalette();
     const Bytes picture = EncodeBmp(BuiltInPicture(5));
     const Bytes mask = EncodeBmp(BuiltInPicture(25));
-    const Bytes coreHeader = With(picture, 14, {12, 0, 0, 0});
+    const Bytes coreHeader = Patched(picture, 14, {12, 0, 0, 0});
     struct Case {
         const char* name;
         Bytes file;
@@ -40,14 +38,17 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
         {"room picture", EncodeBmp(BuiltInPicture(4)), 4, PictureVerdict::Accepted},
         {"1-bit file for a picture slot", mask, 5, PictureVerdict::PictureDepth},
         {"1-bit mask", mask, 25, PictureVerdict::Accepted},
-        {"8-bit file for a mask, no colour test", With(picture, 54, {9, 9, 9}), 25,
+        {"8-bit file for a mask, no colour test", Patched(picture, 54, {9, 9, 9}), 25,
          PictureVerdict::Accepted},
-        {"24-bit file for a mask", With(picture, 28, {24, 0}), 25, PictureVerdict::MaskDepth},
-        {"compressed 8-bit mask", With(picture, 30, {1, 0, 0, 0}), 25, PictureVerdict::Compressed},
-        {"compressed picture", With(picture, 30, {2, 0, 0, 0}), 5, PictureVerdict::Compressed},
+        {"24-bit file for a mask", Patched(picture, 28, {24, 0}), 25, PictureVerdict::MaskDepth},
+        {"compressed 8-bit mask", Patched(picture, 30, {1, 0, 0, 0}), 25,
+         PictureVerdict::Compressed},
+        {"compressed picture", Patched(picture, 30, {2, 0, 0, 0}), 5, PictureVerdict::Compressed},
         {"core header, picture", coreHeader, 5, PictureVerdict::CoreHeader},
-        {"core header before depth", With(coreHeader, 28, {24, 0}), 30, PictureVerdict::CoreHeader},
-        {"colour table off the palette", With(picture, 60, {1}), 5, PictureVerdict::PaletteDiffers},
+        {"core header before depth", Patched(coreHeader, 28, {24, 0}), 30,
+         PictureVerdict::CoreHeader},
+        {"colour table off the palette", Patched(picture, 60, {1}), 5,
+         PictureVerdict::PaletteDiffers},
         {"letters carry their own table", EncodeBmp(BuiltInPicture(16)), 16,
          PictureVerdict::PaletteDiffers},
         {"table cut short", Bytes(picture.begin(), picture.begin() + 1000), 5,
@@ -61,7 +62,7 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
 }
 
 TEST(PictureCheck, WithoutAPaletteNoColourTestAndAShortPaletteDiffers) {
-    const Bytes offPalette = With(EncodeBmp(BuiltInPicture(5)), 60, {1});
+    const Bytes offPalette = Patched(EncodeBmp(BuiltInPicture(5)), 60, {1});
     EXPECT_EQ(CheckPictureBytes(offPalette, 5, std::nullopt), PictureVerdict::Accepted);
     const Bytes picture = EncodeBmp(BuiltInPicture(5));
     const Bytes palette = test::ShippedPalette();

@@ -44,9 +44,6 @@ class EditCommandTest : public test::ScratchMainFormTest {
         form->Edit->trigger();
     }
     const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
-    QString Message(long line) const {
-        return QString::fromStdString(form->MessageTexts.Line(line));
-    }
 
     test::ScratchFolder tools;
 };

@@ -1,6 +1,7 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
+#include "support/bytepatch.h"
 #include "ui/shell/slotimage.h"
 #include "ui/support/mainformfixture.h"
 
@@ -13,10 +14,7 @@
 namespace tessaly {
 namespace {
 
-Bytes Patched(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
-    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-    return bytes;
-}
+using test::Patched;
 
 class PictureCommandTest : public test::ScratchMainFormTest {
   protected:
@@ -31,9 +29,6 @@ class PictureCommandTest : public test::ScratchMainFormTest {
         form->OpenPFile->trigger();
     }
     const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
-    QString Message(long line) const {
-        return QString::fromStdString(form->MessageTexts.Line(line));
-    }
     QStringList Boxes() const {
         QStringList texts;
         for (const auto& box : desktop.boxes) {

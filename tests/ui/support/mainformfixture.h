@@ -24,6 +24,10 @@ class MainFormTest : public testing::Test {
         return form.get();
     }
     void StoreLanguage(const QString& code) { settings.WriteString(QStringLiteral("LANG"), code); }
+    // The window's message line, as its boxes show it.
+    QString Message(long line) const {
+        return QString::fromStdString(form->MessageTexts.Line(line));
+    }
 
     ProgramFolder program;
     FakeDesktop desktop;
