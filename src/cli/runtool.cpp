@@ -1,4 +1,5 @@
 #include "cli/clitool.h"
+#include "tessaly/version.h"
 
 #include <new>
 
@@ -26,7 +27,7 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
         return 0;
     }
     if (words.size() == 1 && words[0] == "--version") {
-        out << "tessaly-pac 1.60\n";
+        out << "tessaly-pac " << TessalyVersion << "\n";
         return 0;
     }
     try {

@@ -2,6 +2,7 @@
 #include "support/packagebytes.h"
 #include "support/scratchfolder.h"
 #include "support/toolrun.h"
+#include "tessaly/version.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -100,6 +101,7 @@ TEST_F(PackageToolTest, UsageErrors) {
                                                {"info", "x.pac", "--colour"}}) {
         EXPECT_EQ(Tool(words).status, 2) << testing::PrintToString(words);
     }
+    EXPECT_EQ(Tool({"--version"}).out, "tessaly-pac " + std::string(TessalyVersion) + "\n");
     EXPECT_EQ(Tool({"--help"}).status, 0);
     EXPECT_NE(Tool({"--help"}).out.find("tessaly-pac unpack PKG.pac DIR"), std::string::npos);
 }

@@ -1,5 +1,6 @@
 #include "ui/i18n/taboutbox.h"
 
+#include "tessaly/version.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/narrowtext.h"
@@ -41,7 +42,7 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
     ApName->setFont(DesignFont(16));
     ApName->setStyleSheet(QStringLiteral("color: black"));
     Version = AddLabel(this, "Version", QStringLiteral("Version."), {96, 48, 44, 15});
-    VersinNo = AddLabel(this, "VersinNo", QStringLiteral("1.60"), {144, 48, 30, 15});
+    VersinNo = AddLabel(this, "VersinNo", QString::fromLatin1(TessalyVersion), {144, 48, 30, 15});
     Copyright =
         AddLabel(this, "Copyright", QStringLiteral("Copyright \u00a9 2026 the Tessaly authors"),
                  {40, 68, 193, 15});

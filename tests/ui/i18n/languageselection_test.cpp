@@ -1,4 +1,5 @@
 #include "core/base/wholefile.h"
+#include "tessaly/version.h"
 #include "ui/i18n/taboutbox.h"
 #include "ui/i18n/tlangsetdlg.h"
 #include "ui/support/mainformfixture.h"
@@ -131,7 +132,7 @@ TEST_F(LanguageTest, AboutShowsTitleCaptionAndVersion) {
         EXPECT_EQ(about.windowTitle(), QStringLiteral("About this"));
         EXPECT_EQ(about.ApName->text(), QString());
         EXPECT_EQ(about.ApName->font().family(), QStringLiteral("Test Face"));
-        EXPECT_EQ(about.VersinNo->text(), QStringLiteral("1.60"));
+        EXPECT_EQ(about.VersinNo->text(), QString::fromLatin1(TessalyVersion));
         EXPECT_EQ(about.Version->text(), QStringLiteral("Version."));
         EXPECT_TRUE(about.Button1->isDefault());
         EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
