@@ -24,7 +24,7 @@ struct CheckInput {
 CheckInput SplitInput(std::span<const std::uint8_t> bytes) {
     CheckInput input;
     input.slot = bytes[0] % SlotCount;
-    const std::size_t paletteLength = bytes[1] | std::size_t{bytes[2]} << 8;
+    const std::size_t paletteLength = U16At(bytes, 1);
     const auto rest = bytes.subspan(ControlBytes);
     const std::size_t fileLength = paletteLength == NoPalette
                                        ? rest.size()

@@ -68,9 +68,8 @@ void WritePackageSeeds(const fs::path& out, const Bytes& header) {
 
 // Control bytes (slot, palette length) then the file and the palette.
 Bytes PictureCheckInput(PartSlot slot, const Bytes& file, const Bytes& palette, bool withPalette) {
-    const std::size_t length = withPalette ? palette.size() : 0xFFFF;
-    Bytes input{static_cast<std::uint8_t>(slot), static_cast<std::uint8_t>(length),
-                static_cast<std::uint8_t>(length >> 8)};
+    Bytes input{static_cast<std::uint8_t>(slot)};
+    AppendU16(input, static_cast<std::uint16_t>(withPalette ? palette.size() : 0xFFFF));
     input.insert(input.end(), file.begin(), file.end());
     input.insert(input.end(), palette.begin(), palette.end());
     return input;
