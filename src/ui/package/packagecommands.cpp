@@ -15,7 +15,7 @@
 namespace tessaly {
 namespace {
 
-// Reads a whole file for a command, reporting a file that cannot be opened (line 8) or
+// Runs a command's read of a whole file, reporting a file that cannot be opened (line 8) or
 // memory that cannot be had (line 10) with the window's messages.
 std::optional<Bytes> ReadForCommand(TMainForm& form, const std::function<Bytes()>& read) {
     try {
