@@ -6,8 +6,10 @@
 namespace tessaly {
 
 // An error raised by the platform's file, bitmap and list services. It carries the
-// exact text that the standard error box shows; commands do not catch it, the one
-// guard around every command does.
+// exact text that the standard error box shows. Left alone it reaches the one guard
+// around every command (RunGuarded), which shows that box. Code catches it only where it
+// foresees the failure and handles it otherwise (a message line of its own, a fallback,
+// a finding of a check), or to keep a file before passing the error on.
 class PlatformError : public std::runtime_error {
   public:
     explicit PlatformError(const std::string& text) : std::runtime_error(text) {}

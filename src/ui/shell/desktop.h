@@ -9,8 +9,12 @@ namespace tessaly {
 
 class FileDialog;
 
-// Every modal interaction and operating-system call of the program goes through this
-// seam: the program uses QtDesktop, tests a scripted fake that answers and records.
+// Every modal interaction of the program goes through this seam (file dialogs, message
+// boxes, the program's own dialogs), and so do the two calls that hand work to other
+// programs: running the image editor and opening a file in the desktop's viewer. Files
+// are read and written through core/base/wholefile.h and settings through SettingsStore,
+// not through this seam. The program uses QtDesktop, tests a scripted fake that answers
+// and records.
 class Desktop {
   public:
     virtual ~Desktop() = default;

@@ -24,8 +24,6 @@ class SlotImage : public QWidget {
     const SlotPicture& Picture() const { return picture_; }
     // Replaces the picture and shows the new one.
     void SetPicture(SlotPicture picture);
-    // The picture as shown: every depth as an indexed image with its colour table.
-    const QImage& ShownImage() const { return shown_; }
 
   signals:
     void MouseDown(SlotImage* sender);
