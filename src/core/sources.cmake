@@ -12,6 +12,7 @@ set(TESSALY_CORE_SOURCES
     base/wholefile.cpp
     bitmap/bmpcodec.cpp
     i18n/languagefile.cpp
+    i18n/languagelines.cpp
     package/packageinspection.cpp
     package/roompackage.cpp
     package/scratchpassage.cpp
