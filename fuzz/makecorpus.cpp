@@ -29,7 +29,8 @@ std::string SlotName(PartSlot slot) {
 SlotPicture TinyPicture(PartSlot slot, std::uint16_t depth) {
     const std::vector<Rgb> table =
         depth == 1 ? MaskColourTable() : std::vector<Rgb>{RoomPalette()[0], RoomPalette()[255]};
-    SlotPicture picture = SlotPicture::Blank(1 + slot % 2, 1 + slot / 20, depth, table);
+    SlotPicture picture =
+        SlotPicture::Blank(1 + slot % 2, 1 + slot / PictureSlotCount, depth, table);
     picture.pixels.back() = 1;
     return picture;
 }
@@ -53,7 +54,7 @@ void WriteBmpSeeds(const fs::path& out) {
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
         WriteSeed(out, "builtin-" + SlotName(slot) + ".bmp", EncodeBmp(BuiltInPicture(slot)));
     }
-    WriteSeed(out, "tiny-picture.bmp", EncodeBmp(TinySlotPicture(0)));
+    WriteSeed(out, "tiny-picture.bmp", EncodeBmp(TinySlotPicture(Slot::WinDay)));
     WriteSeed(out, "tiny-mask.bmp", EncodeBmp(TinySlotPicture(SlotCount - 1)));
 }
 
@@ -77,14 +78,16 @@ Bytes PictureCheckInput(PartSlot slot, const Bytes& file, const Bytes& palette, 
 
 void WritePictureCheckSeeds(const fs::path& out) {
     const Bytes palette = RoomPaletteBytes();
-    for (PartSlot slot : {0, 4, 16, 20, 24}) {
+    for (PartSlot slot :
+         {Slot::WinDay, Slot::Room, Slot::Letter1, MaskOf(Slot::WinDay), MaskOf(Slot::Room)}) {
         const Bytes file = EncodeBmp(TinySlotPicture(slot));
         WriteSeed(out, "slot-" + SlotName(slot), PictureCheckInput(slot, file, palette, true));
     }
-    const Bytes letter = EncodeBmp(BuiltInPicture(16));
-    WriteSeed(out, "letter-no-palette", PictureCheckInput(16, letter, palette, false));
+    const Bytes letter = EncodeBmp(BuiltInPicture(Slot::Letter1));
+    WriteSeed(out, "letter-no-palette", PictureCheckInput(Slot::Letter1, letter, palette, false));
     WriteSeed(out, "short-palette",
-              PictureCheckInput(0, letter, Bytes(palette.begin(), palette.begin() + 100), true));
+              PictureCheckInput(Slot::WinDay, letter, Bytes(palette.begin(), palette.begin() + 100),
+                                true));
 }
 
 void WriteLanguageSeeds(const fs::path& data, const fs::path& out) {

@@ -16,20 +16,20 @@ using art::RoomState;
 // The room's state that a furniture part shows; none for the views and shaped parts.
 std::optional<RoomState> FurnitureState(PartSlot slot) {
     switch (slot) {
-    case 5:
-    case 8:
-    case 10:
-    case 12:
-    case 13:
-    case 15:
+    case Slot::DoorClose:
+    case Slot::Bed:
+    case Slot::TBox:
+    case Slot::Table:
+    case Slot::Post:
+    case Slot::Bath:
         return RoomState{};
-    case 6:
+    case Slot::DoorHalf:
         return RoomState{DoorPose::Ajar};
-    case 7:
+    case Slot::DoorOpen:
         return RoomState{DoorPose::Open};
-    case 9:
+    case Slot::BedSleeping:
         return RoomState{DoorPose::Closed, true};
-    case 11:
+    case Slot::TBoxOpen:
         return RoomState{DoorPose::Closed, false, true};
     default:
         return std::nullopt;
@@ -51,11 +51,11 @@ SlotPicture CutFromRoom(const RoomState& state, PartSlot slot) {
 
 SlotPicture ShapedPicture(PartSlot slot) {
     switch (slot) {
-    case 14:
+    case Slot::Bubble:
         return art::SpeechBubble();
-    case 16:
+    case Slot::Letter1:
         return art::EnvelopeInMailbox();
-    case 17:
+    case Slot::Letter2:
         return art::LetterOnTable();
     default:
         return art::EnvelopeOnBoard();
@@ -63,21 +63,21 @@ SlotPicture ShapedPicture(PartSlot slot) {
 }
 
 SlotPicture PartPicture(PartSlot slot) {
-    if (slot == RoomSlot) {
+    if (slot == Slot::Room) {
         return art::DrawRoom({});
     }
     if (const std::optional<RoomState> state = FurnitureState(slot)) {
         return CutFromRoom(*state, slot);
     }
     switch (slot) {
-    case 0:
-    case 3:
+    case Slot::WinDay:
+    case Slot::DoorDay:
         return art::OutdoorView(slot, art::Daytime::Day);
-    case 1: // the night views look out where the day views do
-        return art::OutdoorView(0, art::Daytime::Night);
-    case 19:
-        return art::OutdoorView(3, art::Daytime::Night);
-    case 2:
+    case Slot::WinNight: // the night views look out where the day views do
+        return art::OutdoorView(Slot::WinDay, art::Daytime::Night);
+    case Slot::DoorNight:
+        return art::OutdoorView(Slot::DoorDay, art::Daytime::Night);
+    case Slot::WinIO:
         return art::ConnectingView();
     default:
         return ShapedPicture(slot);
@@ -85,15 +85,16 @@ SlotPicture PartPicture(PartSlot slot) {
 }
 
 bool IsShaped(PartSlot pictureSlot) {
-    return pictureSlot == 14 || (pictureSlot >= 16 && pictureSlot <= 18);
+    return pictureSlot == Slot::Bubble || pictureSlot == Slot::Letter1 ||
+           pictureSlot == Slot::Letter2 || pictureSlot == Slot::Letter3;
 }
 
 // All black, but for a shaped part white wherever its picture is black, the colour that
 // lets the room show through.
-SlotPicture MaskOf(PartSlot maskSlot, const SlotPicture& picture) {
+SlotPicture BuiltInMask(PartSlot maskSlot, const SlotPicture& picture) {
     const SlotEntry& entry = SlotCatalogue(maskSlot);
     SlotPicture mask = SlotPicture::Blank(entry.width, entry.height, 1, MaskColourTable());
-    if (!IsShaped(PictureSlotOf(maskSlot))) {
+    if (!IsShaped(PictureOf(maskSlot))) {
         return mask;
     }
     for (int y = 0; y < entry.height; ++y) {
@@ -111,7 +112,7 @@ const std::array<SlotPicture, SlotCount>& BuiltInPictures() {
         std::array<SlotPicture, SlotCount> all;
         for (PartSlot s = 0; s < PictureSlotCount; ++s) {
             all[s] = PartPicture(s);
-            all[MaskSlotOf(s)] = MaskOf(MaskSlotOf(s), all[s]);
+            all[MaskOf(s)] = BuiltInMask(MaskOf(s), all[s]);
         }
         return all;
     }();

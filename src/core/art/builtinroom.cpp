@@ -120,7 +120,7 @@ void DrawCurtains(Canvas& canvas) {
 }
 
 void DrawWindow(Canvas& canvas) {
-    const Area place = PlaceOf(0);
+    const Area place = PlaceOf(Slot::WinDay);
     Canvas panes = canvas.Within({place.left + 4, place.top + 4, place.right - 4, 77});
     DrawOutdoors(panes, Daytime::Day);
     const std::array<Area, 6> bars{{{place.left, 0, place.left + 3, place.bottom},
@@ -290,7 +290,7 @@ void DrawDoormat(Canvas& canvas) {
 }
 
 void DrawDoor(Canvas& room, DoorPose pose) {
-    const Area place = PlaceOf(5);
+    const Area place = PlaceOf(Slot::DoorClose);
     Canvas canvas = room.Within(place);
     Canvas doorway = canvas.Within(Doorway);
     DrawOutdoors(doorway, Daytime::Day);
@@ -372,7 +372,7 @@ void DrawSleeper(Canvas& canvas) {
 }
 
 void DrawBed(Canvas& room, bool sleeper) {
-    Canvas canvas = room.Within(PlaceOf(8));
+    Canvas canvas = room.Within(PlaceOf(Slot::Bed));
     DrawBedFrame(canvas);
     DrawPillow(canvas);
     if (sleeper) {
@@ -468,8 +468,8 @@ void DrawOpenLid(Canvas& canvas) {
 
 // The box keeps two columns clear on its right: the bed's picture covers them.
 void DrawTreasureBox(Canvas& room, bool open) {
-    const Area place = PlaceOf(10);
-    Canvas canvas = room.Within({place.left, place.top, PlaceOf(8).left - 1, place.bottom});
+    const Area place = PlaceOf(Slot::TBox);
+    Canvas canvas = room.Within({place.left, place.top, PlaceOf(Slot::Bed).left - 1, place.bottom});
     DrawBoxBody(canvas);
     if (open) {
         DrawOpenLid(canvas);
@@ -493,7 +493,7 @@ void DrawTableThings(Canvas& canvas) {
 }
 
 void DrawTable(Canvas& room) {
-    Canvas canvas = room.Within(PlaceOf(12));
+    Canvas canvas = room.Within(PlaceOf(Slot::Table));
     canvas.Ellipse(180, 177, 38, 2, Darker);
     canvas.Fill({159, 150, 162, 170}, WoodDark); // back legs
     canvas.Fill({196, 150, 199, 170}, WoodDark);
@@ -541,7 +541,7 @@ void DrawTap(Canvas& canvas) {
 }
 
 void DrawBath(Canvas& room) {
-    Canvas canvas = room.Within(PlaceOf(15));
+    Canvas canvas = room.Within(PlaceOf(Slot::Bath));
     canvas.Ellipse(288, 214, 29, 2, Darker);
     for (int x : {266, 305}) { // claw feet
         canvas.Fill({x, 204, x + 5, 213}, BrassDark);
@@ -581,7 +581,7 @@ void DrawLetterbox(Canvas& canvas) {
 }
 
 void DrawMailbox(Canvas& room) {
-    Canvas canvas = room.Within(PlaceOf(13));
+    Canvas canvas = room.Within(PlaceOf(Slot::Post));
     canvas.Ellipse(39, 233, 13, 1, Darker);
     Block(canvas, {30, 228, 48, 232}, Grey(4), Grey(6)); // foot
     Block(canvas, {36, 196, 42, 228}, Wood, WoodEdge);   // post

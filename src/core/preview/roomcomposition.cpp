@@ -34,7 +34,7 @@ bool Covers(const SlotPicture& picture, int x, int y) {
 void DrawSlots(SlotPicture& preview, const RoomSlots& slots, PartSlot picture, PartSlot mask,
                PartSlot place) {
     const SlotEntry& size = SlotCatalogue(picture);
-    const PlacementRect target = place == RoomSlot ? WholePreview : slots.placements[place];
+    const PlacementRect target = place == Slot::Room ? WholePreview : slots.placements[place];
     DrawMaskedPart(preview, target, slots.pictureOf(mask), slots.pictureOf(picture), size.width,
                    size.height);
 }
@@ -87,30 +87,37 @@ void DrawMaskedPart(SlotPicture& preview, const PlacementRect& target, const Slo
 
 void DrawTimeLayers(SlotPicture& preview, const RoomSlots& slots, bool night) {
     std::fill(preview.pixels.begin(), preview.pixels.end(), WhiteIndex);
-    DrawSlots(preview, slots, night ? 1 : 0, 20, 0);
-    DrawSlots(preview, slots, night ? 19 : 3, 23, 3);
-    DrawSlots(preview, slots, RoomSlot, 24, RoomSlot);
-    DrawSlots(preview, slots, 13, 33, 13);
-    DrawSlots(preview, slots, 15, 35, 15);
-    DrawSlots(preview, slots, 12, 32, 12);
+    // By night the views are drawn through the day masks, at the day views' places.
+    DrawSlots(preview, slots, night ? Slot::WinNight : Slot::WinDay, MaskOf(Slot::WinDay),
+              Slot::WinDay);
+    DrawSlots(preview, slots, night ? Slot::DoorNight : Slot::DoorDay, MaskOf(Slot::DoorDay),
+              Slot::DoorDay);
+    DrawSlots(preview, slots, Slot::Room, MaskOf(Slot::Room), Slot::Room);
+    for (PartSlot part : {Slot::Post, Slot::Bath, Slot::Table}) {
+        DrawSlots(preview, slots, part, MaskOf(part), part);
+    }
 }
 
 void DrawTreasureBox(SlotPicture& preview, const RoomSlots& slots, bool open) {
-    DrawSlots(preview, slots, open ? 11 : 10, open ? 31 : 30, 10);
+    const PartSlot box = open ? Slot::TBoxOpen : Slot::TBox;
+    DrawSlots(preview, slots, box, MaskOf(box), Slot::TBox);
 }
 
 void DrawBed(SlotPicture& preview, const RoomSlots& slots, bool sleeping) {
-    DrawSlots(preview, slots, sleeping ? 9 : 8, sleeping ? 29 : 28, 8);
+    const PartSlot bed = sleeping ? Slot::BedSleeping : Slot::Bed;
+    DrawSlots(preview, slots, bed, MaskOf(bed), Slot::Bed);
 }
 
 void DrawDoor(SlotPicture& preview, const RoomSlots& slots, DoorState door) {
-    const PartSlot picture = door == DoorState::Open ? 7 : door == DoorState::HalfOpen ? 6 : 5;
-    DrawSlots(preview, slots, picture, MaskSlotOf(picture), 5);
+    const PartSlot picture = door == DoorState::Open       ? Slot::DoorOpen
+                             : door == DoorState::HalfOpen ? Slot::DoorHalf
+                                                           : Slot::DoorClose;
+    DrawSlots(preview, slots, picture, MaskOf(picture), Slot::DoorClose);
 }
 
 void DrawLettersAndBubble(SlotPicture& preview, const RoomSlots& slots) {
-    for (PartSlot part : {16, 17, 18, 14}) {
-        DrawSlots(preview, slots, part, MaskSlotOf(part), part);
+    for (PartSlot part : {Slot::Letter1, Slot::Letter2, Slot::Letter3, Slot::Bubble}) {
+        DrawSlots(preview, slots, part, MaskOf(part), part);
     }
 }
 

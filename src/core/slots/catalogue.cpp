@@ -65,17 +65,6 @@ const SlotEntry& SlotCatalogue(PartSlot slot) {
     return Catalogue.at(slot);
 }
 
-SlotGroup GroupOf(PartSlot slot) {
-    if (IsMaskSlot(slot)) {
-        return SlotGroup::Mask;
-    }
-    if (slot == RoomSlot) {
-        return SlotGroup::Room;
-    }
-    const bool view = slot <= 3 || slot == 19;
-    return view ? SlotGroup::View : SlotGroup::Object;
-}
-
 const PlacementRectTable& BuiltInPlacementRects() {
     return Placements;
 }

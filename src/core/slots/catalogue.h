@@ -8,16 +8,39 @@
 
 namespace tessaly {
 
-// Slot numbers: 0-19 part pictures, 20-39 their masks (mask of n is n + 20).
+// Slot numbers: 0-19 part pictures, 20-39 their masks (the mask of a picture slot is
+// MaskOf(slot)). Code names a slot by its constant in Slot, never by its number.
 using PartSlot = int;
 
 inline constexpr int SlotCount = 40;
 inline constexpr int PictureSlotCount = 20;
-inline constexpr PartSlot RoomSlot = 4;
 inline constexpr int RoomWidth = 320;
 inline constexpr int RoomHeight = 240;
 
-enum class SlotGroup { View, Room, Object, Mask };
+// The picture slots, named after their components (WinDay shows in WinDayImage, its
+// mask in WinDayMask). Slot order is the order of the package file.
+namespace Slot {
+inline constexpr PartSlot WinDay = 0;      // view out of the window, daytime
+inline constexpr PartSlot WinNight = 1;    // view out of the window, nighttime
+inline constexpr PartSlot WinIO = 2;       // view out of the window while connecting
+inline constexpr PartSlot DoorDay = 3;     // view out of the door, daytime
+inline constexpr PartSlot Room = 4;        // the room picture
+inline constexpr PartSlot DoorClose = 5;   // door, closed
+inline constexpr PartSlot DoorHalf = 6;    // door, half open
+inline constexpr PartSlot DoorOpen = 7;    // door, open
+inline constexpr PartSlot Bed = 8;         // bed, default
+inline constexpr PartSlot BedSleeping = 9; // bed, sleeping
+inline constexpr PartSlot TBox = 10;       // treasure box, closed
+inline constexpr PartSlot TBoxOpen = 11;   // treasure box, open
+inline constexpr PartSlot Table = 12;      // table
+inline constexpr PartSlot Post = 13;       // mailbox
+inline constexpr PartSlot Bubble = 14;     // bubble
+inline constexpr PartSlot Bath = 15;       // bath tub
+inline constexpr PartSlot Letter1 = 16;    // letter on the mailbox
+inline constexpr PartSlot Letter2 = 17;    // letter on the table
+inline constexpr PartSlot Letter3 = 18;    // letter on the door side
+inline constexpr PartSlot DoorNight = 19;  // view out of the door, nighttime
+} // namespace Slot
 
 struct SlotEntry {
     std::string_view component; // name of the picture component showing the slot
@@ -39,14 +62,14 @@ struct PlacementRect {
 using PlacementRectTable = std::array<PlacementRect, PictureSlotCount>;
 
 const SlotEntry& SlotCatalogue(PartSlot slot);
-SlotGroup GroupOf(PartSlot slot);
 constexpr bool IsMaskSlot(PartSlot slot) {
     return slot >= PictureSlotCount;
 }
-constexpr PartSlot MaskSlotOf(PartSlot pictureSlot) {
+// The mask slot of a picture slot, and the picture slot of a mask slot.
+constexpr PartSlot MaskOf(PartSlot pictureSlot) {
     return pictureSlot + PictureSlotCount;
 }
-constexpr PartSlot PictureSlotOf(PartSlot maskSlot) {
+constexpr PartSlot PictureOf(PartSlot maskSlot) {
     return maskSlot - PictureSlotCount;
 }
 

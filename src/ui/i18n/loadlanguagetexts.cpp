@@ -1,3 +1,4 @@
+#include "core/i18n/languagelines.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/mainformdesign.h"
@@ -15,19 +16,20 @@ void TMainForm::LoadLanguageTexts() {
     LabelTexts = LoadTextList(LanguageFilePath(ProgramDir, "labels", LanguageCode));
     MessageTexts = LoadTextList(LanguageFilePath(ProgramDir, "messages", LanguageCode));
 
-    const std::array<QAction*, 17> items = MenuItems();
-    for (std::size_t line = 0; line < items.size(); ++line) {
-        items[line]->setText(Wide(MenuTexts.Line(static_cast<long>(line))));
+    const std::array<QAction*, MenuLine::BaseCount> items = MenuItems();
+    for (long line = MenuLine::FileMenu; line < MenuLine::BaseCount; ++line) {
+        items[line]->setText(Wide(MenuTexts.Line(line)));
     }
-    SetApplicationTitle(Wide(LabelTexts.Line(1)));
-    SetFontFace(this, LabelTexts.Line(0));
-    setWindowTitle(Wide(LabelTexts.Line(1)));
+    const std::string& face = LabelTexts.Line(LabelLine::FontFace);
+    SetApplicationTitle(Wide(LabelTexts.Line(LabelLine::Title)));
+    SetFontFace(this, face);
+    setWindowTitle(Wide(LabelTexts.Line(LabelLine::Title)));
     for (int i = 0; i < MainLabelCount; ++i) {
-        SetLabelCaption(MainLabels[i], LabelTexts.Line(FirstMainLabelLine + i));
-        SetFontFace(MainLabels[i], LabelTexts.Line(0));
+        SetLabelCaption(MainLabels[i], LabelTexts.Line(MainLabelDesigns()[i].line));
+        SetFontFace(MainLabels[i], face);
     }
     for (RoomTextField* field : {RoomName, Comment, Copyright}) {
-        SetFontFace(field, LabelTexts.Line(0));
+        SetFontFace(field, face);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "core/i18n/languagelines.h"
 #include "ui/shell/desktop.h"
 #include "ui/shell/narrowtext.h"
 #include "ui/shell/tmainform.h"
@@ -5,11 +6,12 @@
 namespace tessaly {
 
 void TMainForm::ShowMessageText(const std::string& text) {
-    desktop_.ShowWarning(this, Wide(LabelTexts.Line(33)), Wide(text));
+    desktop_.ShowWarning(this, Wide(LabelTexts.Line(LabelLine::MessageCaption)), Wide(text));
 }
 
 bool TMainForm::AskPaletteQuestion() {
-    return desktop_.AskYesNo(this, Wide(LabelTexts.Line(32)), Wide(MessageTexts.Line(6)));
+    return desktop_.AskYesNo(this, Wide(LabelTexts.Line(LabelLine::PaletteQuestionCaption)),
+                             Wide(MessageTexts.Line(MessageLine::PaletteQuestion)));
 }
 
 } // namespace tessaly

@@ -1,5 +1,6 @@
 #include "ui/i18n/taboutbox.h"
 
+#include "core/i18n/languagelines.h"
 #include "tessaly/version.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
@@ -67,10 +68,10 @@ void TAboutBox::showEvent(QShowEvent* event) {
 
 void TAboutBox::FormShow() {
     const TextList& lines = mainForm_.LabelTexts;
-    SetFontFace(this, lines.Line(0));
-    setWindowTitle(Wide(lines.Line(16)));
-    SetFontFace(ApName, lines.Line(0));
-    ApName->setText(Wide(lines.Line(1)));
+    SetFontFace(this, lines.Line(LabelLine::FontFace));
+    setWindowTitle(Wide(lines.Line(LabelLine::AboutCaption)));
+    SetFontFace(ApName, lines.Line(LabelLine::FontFace));
+    ApName->setText(Wide(lines.Line(LabelLine::Title)));
 }
 
 } // namespace tessaly

@@ -2,6 +2,7 @@
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
+#include "core/i18n/languagelines.h"
 #include "core/package/roompackage.h"
 #include "core/package/scratchpassage.h"
 #include "ui/shell/narrowtext.h"
@@ -15,15 +16,15 @@
 namespace tessaly {
 namespace {
 
-// Runs a command's read of a whole file, reporting a file that cannot be opened (line 8) or
-// memory that cannot be had (line 10) with the window's messages.
+// Runs a command's read of a whole file, reporting a file that cannot be opened or memory
+// that cannot be had with the window's messages.
 std::optional<Bytes> ReadForCommand(TMainForm& form, const std::function<Bytes()>& read) {
     try {
         return read();
     } catch (const FileOpenError&) {
-        form.ShowMessageText(form.MessageTexts.Line(8));
+        form.ShowMessageText(form.MessageTexts.Line(MessageLine::CannotOpenFile));
     } catch (const std::bad_alloc&) {
-        form.ShowMessageText(form.MessageTexts.Line(10));
+        form.ShowMessageText(form.MessageTexts.Line(MessageLine::OutOfMemory));
     }
     return std::nullopt;
 }
@@ -45,7 +46,7 @@ void TMainForm::ReadRoomPackage(const std::string& path) {
         return;
     }
     if (bytes->size() < MinPackageSize) {
-        ShowMessageText(MessageTexts.Line(9));
+        ShowMessageText(MessageTexts.Line(MessageLine::PackageTooShort));
         return;
     }
     RoomPackage package;
@@ -84,13 +85,13 @@ void TMainForm::SaveRoomFileClick() {
             return EncodeThroughScratch(SlotImages[slot]->Picture(), scratch);
         });
     } catch (const ScratchReopenError&) {
-        ShowMessageText(MessageTexts.Line(1));
+        ShowMessageText(MessageTexts.Line(MessageLine::ScratchUnopenable));
         return;
     }
     try {
         WriteFileAtomically(Narrow(SaveDialog.FileName()), package);
     } catch (const PlatformError&) {
-        ShowMessageText(MessageTexts.Line(8));
+        ShowMessageText(MessageTexts.Line(MessageLine::CannotOpenFile));
     }
 }
 

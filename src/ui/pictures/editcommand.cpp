@@ -2,6 +2,7 @@
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
+#include "core/i18n/languagelines.h"
 #include "ui/pictures/tedsetdlg.h"
 #include "ui/shell/desktop.h"
 #include "ui/shell/narrowtext.h"
@@ -25,7 +26,7 @@ void TMainForm::EditClick() {
     const PartSlot slot = CurrentSlot;
     const QString editor = settings_.ReadString(EditorSettingName).value_or(QString());
     if (editor.isEmpty()) {
-        ShowMessageText(MessageTexts.Line(0));
+        ShowMessageText(MessageTexts.Line(MessageLine::NoEditorSet));
         return;
     }
     const std::string temporary = PictureScratchPath();
@@ -40,7 +41,7 @@ void TMainForm::EditClick() {
     }
     const PictureCheckResult result = CheckPictureFile(temporary, slot);
     if (result == PictureCheckResult::Unopenable) {
-        ShowMessageText(MessageTexts.Line(1));
+        ShowMessageText(MessageTexts.Line(MessageLine::ScratchUnopenable));
     }
     if (result != PictureCheckResult::Accepted) {
         return;

@@ -3,6 +3,7 @@
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
+#include "core/i18n/languagelines.h"
 #include "core/pictures/derivedpictures.h"
 #include "core/pictures/picturecheck.h"
 #include "ui/shell/narrowtext.h"
@@ -19,13 +20,13 @@ constexpr std::size_t TestedBytes = 1078;
 long RefusalLine(PictureVerdict verdict) {
     switch (verdict) {
     case PictureVerdict::CoreHeader:
-        return 2;
+        return MessageLine::CoreHeader;
     case PictureVerdict::PictureDepth:
-        return 3;
+        return MessageLine::PictureDepth;
     case PictureVerdict::Compressed:
-        return 4;
+        return MessageLine::Compressed;
     default:
-        return 7;
+        return MessageLine::MaskDepth;
     }
 }
 
@@ -53,7 +54,7 @@ PictureCheckResult TMainForm::CheckPictureFile(const std::string& path, PartSlot
     try {
         palette = ReadPaletteFile(ProgramDir);
     } catch (const FileOpenError&) {
-        ShowMessageText(MessageTexts.Line(5));
+        ShowMessageText(MessageTexts.Line(MessageLine::PaletteFileMissing));
         return PictureCheckResult::Accepted;
     }
     const bool differs = CheckPictureBytes(start, slot, std::span<const std::uint8_t>(palette)) ==
@@ -65,7 +66,7 @@ PictureCheckResult TMainForm::CheckPictureFile(const std::string& path, PartSlot
 void TMainForm::LoadPictureFile(const std::string& path) {
     switch (CheckPictureFile(path, CurrentSlot)) {
     case PictureCheckResult::Unopenable:
-        ShowMessageText(MessageTexts.Line(8));
+        ShowMessageText(MessageTexts.Line(MessageLine::CannotOpenFile));
         return;
     case PictureCheckResult::Accepted:
         SlotImages[CurrentSlot]->SetPicture(ReadBmpFile(path));
@@ -89,7 +90,7 @@ void TMainForm::SavePFileClick() {
 
 void TMainForm::CopyImageClick() {
     const PartSlot n = CurrentSlot;
-    SlotImages[n]->SetPicture(CopyFromRoomView(SlotImages[RoomSlot]->Picture(), PlacementRects[n],
+    SlotImages[n]->SetPicture(CopyFromRoomView(SlotImages[Slot::Room]->Picture(), PlacementRects[n],
                                                SlotImages[n]->Picture()));
 }
 
@@ -97,18 +98,19 @@ void TMainForm::DeriveMask(PartSlot from, PartSlot into,
                            SlotPicture (*derive)(const SlotPicture&)) {
     const std::string temporary = PictureScratchPath();
     WriteScratchBmpFile(SlotImages[from]->Picture(), temporary);
-    // A file that cannot be read back stays in the temporary folder, as the error says.
+    // A file that cannot be read back stays in the temporary folder: it is removed only
+    // once it has been read.
     const SlotPicture copy = ReadBmpFile(temporary);
     RemoveFileOnExit remove(temporary);
     SlotImages[into]->SetPicture(derive(copy));
 }
 
 void TMainForm::CreateMaskClick() {
-    DeriveMask(CurrentSlot, MaskSlotOf(CurrentSlot), MakeMask);
+    DeriveMask(CurrentSlot, MaskOf(CurrentSlot), MakeMask);
 }
 
 void TMainForm::CopyDataClick() {
-    DeriveMask(PictureSlotOf(CurrentSlot), CurrentSlot, CopyAsMask);
+    DeriveMask(PictureOf(CurrentSlot), CurrentSlot, CopyAsMask);
 }
 
 } // namespace tessaly

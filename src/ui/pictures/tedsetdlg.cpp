@@ -1,5 +1,6 @@
 #include "ui/pictures/tedsetdlg.h"
 
+#include "core/i18n/languagelines.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/narrowtext.h"
@@ -65,11 +66,11 @@ void TEdSetDlg::keyPressEvent(QKeyEvent* event) {
 
 void TEdSetDlg::FormShow() {
     const TextList& lines = mainForm_.LabelTexts;
-    SetFontFace(this, lines.Line(0));
-    setWindowTitle(Wide(lines.Line(30)));
-    SetFontFace(Editor, lines.Line(0));
-    SetFontFace(OpnBtn, lines.Line(0));
-    OpnBtn->setText(Wide(lines.Line(31)));
+    SetFontFace(this, lines.Line(LabelLine::FontFace));
+    setWindowTitle(Wide(lines.Line(LabelLine::EditorCaption)));
+    SetFontFace(Editor, lines.Line(LabelLine::FontFace));
+    SetFontFace(OpnBtn, lines.Line(LabelLine::FontFace));
+    OpnBtn->setText(Wide(lines.Line(LabelLine::EditorOpnBtn)));
     if (const std::optional<QString> path = settings_.ReadString(EditorSettingName)) {
         Editor->setText(*path);
     }

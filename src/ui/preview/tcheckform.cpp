@@ -1,6 +1,7 @@
 #include "ui/preview/tcheckform.h"
 
 #include "core/base/wholefile.h"
+#include "core/i18n/languagelines.h"
 #include "core/preview/jpegencoder.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/desktop.h"
@@ -107,7 +108,9 @@ void TCheckForm::FormShow() {
 // then its entries, replaced in place.
 void TCheckForm::ApplyTexts() {
     const TextList& lines = *labelTexts_;
-    const auto face = [&](QWidget* control) { SetFontFace(control, lines.Line(0)); };
+    const auto face = [&](QWidget* control) {
+        SetFontFace(control, lines.Line(LabelLine::FontFace));
+    };
     const auto text = [&](long line) { return Wide(lines.Line(line)); };
     const auto choice = [&](QComboBox* box, long shown, std::initializer_list<long> entries) {
         const QSignalBlocker quiet(box);
@@ -119,24 +122,25 @@ void TCheckForm::ApplyTexts() {
         }
         box->setEditText(text(shown));
     };
+    using namespace LabelLine;
     face(this);
-    setWindowTitle(text(17));
+    setWindowTitle(text(CheckCaption));
     face(TimeLabel);
-    SetLabelCaption(TimeLabel, lines.Line(18));
-    choice(TimeSetting, 19, {19, 20});
+    SetLabelCaption(TimeLabel, lines.Line(CheckTimeLabel));
+    choice(TimeSetting, Daytime, {Daytime, Nighttime});
     face(DoorLabel);
-    SetLabelCaption(DoorLabel, lines.Line(21));
-    choice(DoorSetting, 22, {22, 23, 24});
+    SetLabelCaption(DoorLabel, lines.Line(CheckDoorLabel));
+    choice(DoorSetting, Closed, {Closed, HalfOpen, Open});
     face(TBoxLabel);
-    SetLabelCaption(TBoxLabel, lines.Line(25));
-    choice(TBoxSetting, 22, {22, 24});
+    SetLabelCaption(TBoxLabel, lines.Line(CheckTBoxLabel));
+    choice(TBoxSetting, Closed, {Closed, Open});
     face(BedLabel);
-    SetLabelCaption(BedLabel, lines.Line(26));
-    choice(BedSetting, 27, {27, 28});
+    SetLabelCaption(BedLabel, lines.Line(CheckBedLabel));
+    choice(BedSetting, BedDefault, {BedDefault, Sleeping});
     face(SaveBtn);
-    SaveBtn->setText(text(29));
+    SaveBtn->setText(text(CheckSaveBtn));
     face(LaBSetting);
-    LaBSetting->setText(text(34));
+    LaBSetting->setText(text(CheckLaBSetting));
 }
 
 RoomSlots TCheckForm::Slots() const {

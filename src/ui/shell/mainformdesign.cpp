@@ -1,5 +1,7 @@
 #include "ui/shell/mainformdesign.h"
 
+#include "core/i18n/languagelines.h"
+
 namespace tessaly {
 namespace {
 
@@ -19,25 +21,29 @@ const std::array<QRect, SlotCount> SlotBoxes{{
 }};
 // clang-format on
 
+// clang-format off
 const std::array<LabelDesign, MainLabelCount> Labels{{
-    {"WviewLabel", {8, 0, 257, 12}, "Out of the window (daytime, nighttime,connecting)", false},
-    {"DviewLabel", {288, 0, 217, 12}, "Out of the door (daytime,nighttime)", false},
-    {"DoorLabel", {8, 64, 289, 12}, "----------door (closed, half open, open)----------", false},
-    {"BedLabel", {336, 72, 249, 12}, "-----bed (default, sleeping)-----", false},
-    {"TBoxLabel", {8, 144, 161, 13}, "treasure box (closed, open)", false},
-    {"TableLabel", {192, 144, 97, 13}, "table", false},
-    {"PostLabel", {312, 144, 65, 13}, "mailbox", false},
-    {"BubbleLabel", {408, 144, 97, 13}, "bubble", false},
-    {"BathLabel", {528, 144, 81, 13}, "bath tub", false},
-    {"LetterLabel",
-     {8, 200, 244, 13},
-     "letter (on the mailbox, on the table, on the door side)",
-     false},
-    {"RoomLabel", {8, 256, 337, 12}, "-----room view-----", false},
-    {"NameLabel", {344, 240, 60, 12}, "name", true},
-    {"ComLabel", {344, 296, 56, 12}, "etc", true},
-    {"CopyLabel", {344, 352, 60, 12}, "copyright", true},
+    {"WviewLabel", LabelLine::WviewLabel, {8, 0, 257, 12}, false,
+     "Out of the window (daytime, nighttime,connecting)"},
+    {"DviewLabel", LabelLine::DviewLabel, {288, 0, 217, 12}, false,
+     "Out of the door (daytime,nighttime)"},
+    {"DoorLabel", LabelLine::DoorLabel, {8, 64, 289, 12}, false,
+     "----------door (closed, half open, open)----------"},
+    {"BedLabel", LabelLine::BedLabel, {336, 72, 249, 12}, false,
+     "-----bed (default, sleeping)-----"},
+    {"TBoxLabel", LabelLine::TBoxLabel, {8, 144, 161, 13}, false, "treasure box (closed, open)"},
+    {"TableLabel", LabelLine::TableLabel, {192, 144, 97, 13}, false, "table"},
+    {"PostLabel", LabelLine::PostLabel, {312, 144, 65, 13}, false, "mailbox"},
+    {"BubbleLabel", LabelLine::BubbleLabel, {408, 144, 97, 13}, false, "bubble"},
+    {"BathLabel", LabelLine::BathLabel, {528, 144, 81, 13}, false, "bath tub"},
+    {"LetterLabel", LabelLine::LetterLabel, {8, 200, 244, 13}, false,
+     "letter (on the mailbox, on the table, on the door side)"},
+    {"RoomLabel", LabelLine::RoomLabel, {8, 256, 337, 12}, false, "-----room view-----"},
+    {"NameLabel", LabelLine::NameLabel, {344, 240, 60, 12}, true, "name"},
+    {"ComLabel", LabelLine::ComLabel, {344, 296, 56, 12}, true, "etc"},
+    {"CopyLabel", LabelLine::CopyLabel, {344, 352, 60, 12}, true, "copyright"},
 }};
+// clang-format on
 
 const std::array<TextFieldDesign, 3> TextFields{{
     {"RoomName", {408, 240, 185, 49}},

@@ -19,14 +19,14 @@ QRect SlotBox(PartSlot slot);
 
 struct LabelDesign {
     const char* name;
+    long line; // the LabelTexts line of its caption
     QRect box;
-    const char* designCaption;
     bool rightAligned;
+    const char* designCaption;
 };
 
-// The fourteen labels, in the order of their caption lines 2-15.
+// The fourteen labels, in the order of their caption lines.
 inline constexpr int MainLabelCount = 14;
-inline constexpr int FirstMainLabelLine = 2;
 const std::array<LabelDesign, MainLabelCount>& MainLabelDesigns();
 
 struct TextFieldDesign {

@@ -109,7 +109,7 @@ void TMainForm::CreateContextMenu() {
     connect(PopupMenu, &QMenu::aboutToShow, this, &TMainForm::PopupMenuPopup);
 }
 
-std::array<QAction*, 17> TMainForm::MenuItems() const {
+std::array<QAction*, MenuLine::BaseCount> TMainForm::MenuItems() const {
     return {FileMenu->menuAction(),
             OpenRoomFile,
             SaveRoomFile,
@@ -210,8 +210,10 @@ void TMainForm::WinDayImageMouseDown(SlotImage* sender) {
 
 void TMainForm::PopupMenuPopup() {
     const PartSlot s = CurrentSlot;
-    CopyImage->setEnabled(s < PictureSlotCount && s != RoomSlot);
-    CreateMask->setEnabled(s >= RoomSlot && s <= 18);
+    // Copy: every part picture but the room. Make mask: the room and the objects (the
+    // slots from the room to the last letter), not the views. Copy from image: the masks.
+    CopyImage->setEnabled(!IsMaskSlot(s) && s != Slot::Room);
+    CreateMask->setEnabled(s >= Slot::Room && s <= Slot::Letter3);
     CopyData->setEnabled(IsMaskSlot(s));
 }
 

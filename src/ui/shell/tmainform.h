@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/i18n/languagefile.h"
+#include "core/i18n/languagelines.h"
 #include "core/slots/catalogue.h"
 #include "ui/shell/filedialog.h"
 
@@ -86,8 +87,8 @@ class TMainForm : public QMainWindow {
     FileDialog OpenDialog;
     FileDialog SaveDialog;
 
-    // The seventeen menu items in the order of their caption lines.
-    std::array<QAction*, 17> MenuItems() const;
+    // The menu items in the order of their caption lines.
+    std::array<QAction*, MenuLine::BaseCount> MenuItems() const;
 
     // Loads the language set of LanguageCode and applies it to the window.
     void LoadLanguageTexts();

@@ -7,12 +7,12 @@
 namespace tessaly {
 namespace {
 
-bool IsShaped(PartSlot pictureSlot) {
-    return pictureSlot == 14 || (pictureSlot >= 16 && pictureSlot <= 18);
+bool IsLetter(PartSlot slot) {
+    return slot == Slot::Letter1 || slot == Slot::Letter2 || slot == Slot::Letter3;
 }
 
-bool IsLetter(PartSlot slot) {
-    return slot >= 16 && slot <= 18;
+bool IsShaped(PartSlot pictureSlot) {
+    return pictureSlot == Slot::Bubble || IsLetter(pictureSlot);
 }
 
 // Calls f(x, y) for each room pixel that both placements cover.
@@ -50,7 +50,7 @@ TEST(BuiltInPictures, EverySlotHasItsSizeDepthAndColourTable) {
 // A shaped part is black exactly where its mask is white; every other mask is all black.
 TEST(BuiltInPictures, MasksAreWhiteJustWhereTheShapedPartsAreBlack) {
     for (PartSlot picture = 0; picture < PictureSlotCount; ++picture) {
-        const SlotPicture mask = BuiltInPicture(MaskSlotOf(picture));
+        const SlotPicture mask = BuiltInPicture(MaskOf(picture));
         const SlotPicture part = BuiltInPicture(picture);
         std::size_t white = 0;
         for (int y = 0; y < mask.height; ++y) {
@@ -73,8 +73,9 @@ TEST(BuiltInPictures, MasksAreWhiteJustWhereTheShapedPartsAreBlack) {
 }
 
 TEST(BuiltInPictures, DefaultPartsAreTheRoomAtTheirPlaces) {
-    const SlotPicture room = BuiltInPicture(RoomSlot);
-    for (PartSlot slot : {5, 8, 10, 12, 13, 15}) {
+    const SlotPicture room = BuiltInPicture(Slot::Room);
+    using namespace Slot;
+    for (PartSlot slot : {DoorClose, Bed, TBox, Table, Post, Bath}) {
         const SlotPicture part = BuiltInPicture(slot);
         const PlacementRect place = BuiltInPlacementRects()[slot];
         for (int y = 0; y < part.height; ++y) {
@@ -90,9 +91,12 @@ TEST(BuiltInPictures, DefaultPartsAreTheRoomAtTheirPlaces) {
 // A state may change its picture, but not where a part drawn after it lies over it:
 // that part, cut from the default room, would show the default there.
 TEST(BuiltInPictures, OtherStatesChangeNothingUnderLaterParts) {
-    constexpr std::array<PartSlot, 6> DrawOrder{13, 15, 12, 10, 8, 5};
+    using namespace Slot;
+    constexpr std::array<PartSlot, 6> DrawOrder{Post, Bath, Table, TBox, Bed, DoorClose};
     const auto& places = BuiltInPlacementRects();
-    for (auto [state, base] : {std::pair{6, 5}, {7, 5}, {9, 8}, {11, 10}}) {
+    const std::pair<PartSlot, PartSlot> states[] = {
+        {DoorHalf, DoorClose}, {DoorOpen, DoorClose}, {BedSleeping, Bed}, {TBoxOpen, TBox}};
+    for (auto [state, base] : states) {
         const SlotPicture changed = BuiltInPicture(state);
         const SlotPicture standard = BuiltInPicture(base);
         EXPECT_NE(changed, standard) << state;

@@ -27,11 +27,11 @@ TEST(PackageInspection, BuiltInPackageHasNoProblems) {
 TEST(PackageInspection, ReportsEveryProblemItFinds) {
     Bytes bytes = test::BuiltInPackage();
     const auto at = test::BitmapOffsets(bytes);
-    bytes[288] = 130;              // comment length above 127
-    bytes[at[2] + 28] = 4;         // a depth the loader refuses
-    bytes[at[21]] = 'X';           // no bitmap signature
-    PutU32(bytes, at[5] + 18, 60); // door 60 wide: a warning
-    bytes.resize(at[39] + 30);     // the last entry cut short
+    bytes[288] = 130;                               // comment length above 127
+    bytes[at[Slot::WinIO] + 28] = 4;                // a depth the loader refuses
+    bytes[at[MaskOf(Slot::WinNight)]] = 'X';        // no bitmap signature
+    PutU32(bytes, at[Slot::DoorClose] + 18, 60);    // door 60 wide: a warning
+    bytes.resize(at[MaskOf(Slot::DoorNight)] + 30); // the last entry cut short
     const auto problems =
         Texts(InspectRoomPackage(bytes, test::ShippedPalette()), Finding::Severity::Problem);
     ASSERT_EQ(problems.size(), 4u);
@@ -44,7 +44,7 @@ TEST(PackageInspection, ReportsEveryProblemItFinds) {
 TEST(PackageInspection, ChecksTheImportRulesOfEachSlot) {
     Bytes bytes = test::BuiltInPackage();
     const auto at = test::BitmapOffsets(bytes);
-    bytes[at[0] + 54] ^= 0xFF; // window view: colour table off the palette
+    bytes[at[Slot::WinDay] + 54] ^= 0xFF; // window view: colour table off the palette
     const auto findings = InspectRoomPackage(bytes, test::ShippedPalette());
     EXPECT_TRUE(Texts(findings, Finding::Severity::Problem).empty());
     EXPECT_EQ(Texts(findings, Finding::Severity::Warning).size(), 4u);

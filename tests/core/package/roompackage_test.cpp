@@ -64,7 +64,7 @@ TEST(RoomPackage, EntryLengthFieldsAreNotRead) {
     for (std::size_t bitmap : BitmapOffsets(package)) {
         PutU32(package, bitmap - 4, 0xDEADBEEF);
     }
-    EXPECT_EQ(Decode(package).pictures[24], BuiltInPicture(24));
+    EXPECT_EQ(Decode(package).pictures[MaskOf(Slot::Room)], BuiltInPicture(MaskOf(Slot::Room)));
 }
 
 TEST(RoomPackage, OnlyTheHeaderOfALongerTemplateIsUsed) {
@@ -78,7 +78,7 @@ TEST(RoomPackage, OnlyTheHeaderOfALongerTemplateIsUsed) {
 }
 
 TEST(RoomPackage, ShortColourTablesAreFilledUpForThePackage) {
-    SlotPicture picture = BuiltInPicture(12);
+    SlotPicture picture = BuiltInPicture(Slot::Table);
     picture.colourTable.resize(16);
     for (auto& pixel : picture.pixels) {
         pixel %= 16;
@@ -100,14 +100,15 @@ TEST(RoomPackage, MalformedPackagesAreRefused) {
     const std::vector<std::size_t> at = BitmapOffsets(good);
     const Malformed cases[] = {
         {"cut in the header", [](Bytes& b) { b.resize(1000); }},
-        {"cut mid-entry", [&](Bytes& b) { b.resize(at[20] + 100); }},
-        {"cut before an entry's header", [&](Bytes& b) { b.resize(at[39] + 20); }},
-        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[39] - 4); }},
-        {"size field huge", [&](Bytes& b) { PutU32(b, at[3] + 2, 0xFFFFFFF0u); }},
-        {"size field zero", [&](Bytes& b) { PutU32(b, at[3] + 2, 0); }},
-        {"size field below a header", [&](Bytes& b) { PutU32(b, at[3] + 2, 53); }},
-        {"entry not a bitmap", [&](Bytes& b) { b[at[7]] = 'X'; }},
-        {"entry with a bad depth", [&](Bytes& b) { b[at[30] + 28] = 24; }},
+        {"cut mid-entry", [&](Bytes& b) { b.resize(at[MaskOf(Slot::WinDay)] + 100); }},
+        {"cut before an entry's header",
+         [&](Bytes& b) { b.resize(at[MaskOf(Slot::DoorNight)] + 20); }},
+        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[MaskOf(Slot::DoorNight)] - 4); }},
+        {"size field huge", [&](Bytes& b) { PutU32(b, at[Slot::DoorDay] + 2, 0xFFFFFFF0u); }},
+        {"size field zero", [&](Bytes& b) { PutU32(b, at[Slot::DoorDay] + 2, 0); }},
+        {"size field below a header", [&](Bytes& b) { PutU32(b, at[Slot::DoorDay] + 2, 53); }},
+        {"entry not a bitmap", [&](Bytes& b) { b[at[Slot::DoorOpen]] = 'X'; }},
+        {"entry with a bad depth", [&](Bytes& b) { b[at[MaskOf(Slot::TBox)] + 28] = 24; }},
     };
     for (const Malformed& c : cases) {
         Bytes bytes = good;
@@ -118,9 +119,9 @@ TEST(RoomPackage, MalformedPackagesAreRefused) {
 
 TEST(RoomPackage, LayoutNamesTheEntryThatDoesNotFit) {
     Bytes bytes = BuiltInPackage();
-    bytes.resize(BitmapOffsets(bytes)[12] + 10);
+    bytes.resize(BitmapOffsets(bytes)[Slot::Table] + 10);
     const PackageLayout layout = LayOutPackage(bytes);
-    EXPECT_EQ(layout.entries.size(), 12u);
+    EXPECT_EQ(layout.entries.size(), std::size_t{Slot::Table}); // the entries before it
     ASSERT_TRUE(layout.problem);
     EXPECT_NE(layout.problem->find("slot 12"), std::string::npos) << *layout.problem;
 }

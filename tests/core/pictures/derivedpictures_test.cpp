@@ -23,7 +23,8 @@ SlotPicture PlaceRoom() {
 
 TEST(CopyFromRoomView, OneToOneAtBuiltInSizes) {
     const SlotPicture room = PlaceRoom();
-    for (PartSlot slot : {0, 3, 5, 8, 10, 12, 13, 15, 19}) {
+    using namespace Slot;
+    for (PartSlot slot : {WinDay, DoorDay, DoorClose, Bed, TBox, Table, Post, Bath, DoorNight}) {
         const PlacementRect r = BuiltInPlacementRects()[slot];
         const SlotPicture part = CopyFromRoomView(room, r, BuiltInPicture(slot));
         for (int y = 0; y < part.height; y += 7) {
@@ -37,7 +38,7 @@ TEST(CopyFromRoomView, OneToOneAtBuiltInSizes) {
 TEST(CopyFromRoomView, BubbleAreaIsWidenedTo82Columns) {
     const SlotPicture room = PlaceRoom();
     const SlotPicture bubble =
-        CopyFromRoomView(room, BuiltInPlacementRects()[14], BuiltInPicture(14));
+        CopyFromRoomView(room, BuiltInPlacementRects()[Slot::Bubble], BuiltInPicture(Slot::Bubble));
     EXPECT_EQ(bubble.width, 82);
     EXPECT_EQ(bubble.At(0, 0), room.At(247, 142));
     EXPECT_EQ(bubble.At(81, 70), room.At(319, 212));
@@ -65,7 +66,8 @@ TEST(CopyFromRoomView, KeepsThePartsSizeTableAndMapsColours) {
 
 TEST(CopyFromRoomView, PastASmallerRoomThePartTurnsSeeThrough) {
     SlotPicture room = SlotPicture::Blank(100, 100, 8, RoomTable());
-    const SlotPicture door = CopyFromRoomView(room, BuiltInPlacementRects()[5], BuiltInPicture(5));
+    const SlotPicture door = CopyFromRoomView(room, BuiltInPlacementRects()[Slot::DoorClose],
+                                              BuiltInPicture(Slot::DoorClose));
     for (std::uint8_t pixel : door.pixels) {
         ASSERT_EQ(pixel, BlackIndex);
     }

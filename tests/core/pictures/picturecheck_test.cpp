@@ -11,6 +11,9 @@ namespace {
 
 using test::Patched;
 
+constexpr PartSlot Door = Slot::DoorClose;
+constexpr PartSlot DoorMask = MaskOf(Slot::DoorClose);
+
 TEST(PictureCheck, ShippedPaletteFileIsTheRoomPalette) {
     const Bytes palette = test::ShippedPalette();
     ASSERT_EQ(palette.size(), PaletteBytes);
@@ -24,8 +27,8 @@ TEST(PictureCheck, ShippedPaletteFileIsTheRoomPalette) {
 
 TEST(PictureCheck, VerdictsInTheirOrder) {
     const Bytes palette = test::ShippedPalette();
-    const Bytes picture = EncodeBmp(BuiltInPicture(5));
-    const Bytes mask = EncodeBmp(BuiltInPicture(25));
+    const Bytes picture = EncodeBmp(BuiltInPicture(Door));
+    const Bytes mask = EncodeBmp(BuiltInPicture(DoorMask));
     const Bytes coreHeader = Patched(picture, 14, {12, 0, 0, 0});
     struct Case {
         const char* name;
@@ -34,27 +37,30 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
         PictureVerdict verdict;
     };
     const Case cases[] = {
-        {"8-bit picture", picture, 5, PictureVerdict::Accepted},
-        {"room picture", EncodeBmp(BuiltInPicture(4)), 4, PictureVerdict::Accepted},
-        {"1-bit file for a picture slot", mask, 5, PictureVerdict::PictureDepth},
-        {"1-bit mask", mask, 25, PictureVerdict::Accepted},
-        {"8-bit file for a mask, no colour test", Patched(picture, 54, {9, 9, 9}), 25,
+        {"8-bit picture", picture, Door, PictureVerdict::Accepted},
+        {"room picture", EncodeBmp(BuiltInPicture(Slot::Room)), Slot::Room,
          PictureVerdict::Accepted},
-        {"24-bit file for a mask", Patched(picture, 28, {24, 0}), 25, PictureVerdict::MaskDepth},
-        {"compressed 8-bit mask", Patched(picture, 30, {1, 0, 0, 0}), 25,
+        {"1-bit file for a picture slot", mask, Door, PictureVerdict::PictureDepth},
+        {"1-bit mask", mask, DoorMask, PictureVerdict::Accepted},
+        {"8-bit file for a mask, no colour test", Patched(picture, 54, {9, 9, 9}), DoorMask,
+         PictureVerdict::Accepted},
+        {"24-bit file for a mask", Patched(picture, 28, {24, 0}), DoorMask,
+         PictureVerdict::MaskDepth},
+        {"compressed 8-bit mask", Patched(picture, 30, {1, 0, 0, 0}), DoorMask,
          PictureVerdict::Compressed},
-        {"compressed picture", Patched(picture, 30, {2, 0, 0, 0}), 5, PictureVerdict::Compressed},
-        {"core header, picture", coreHeader, 5, PictureVerdict::CoreHeader},
-        {"core header before depth", Patched(coreHeader, 28, {24, 0}), 30,
+        {"compressed picture", Patched(picture, 30, {2, 0, 0, 0}), Door,
+         PictureVerdict::Compressed},
+        {"core header, picture", coreHeader, Door, PictureVerdict::CoreHeader},
+        {"core header before depth", Patched(coreHeader, 28, {24, 0}), MaskOf(Slot::TBox),
          PictureVerdict::CoreHeader},
-        {"colour table off the palette", Patched(picture, 60, {1}), 5,
+        {"colour table off the palette", Patched(picture, 60, {1}), Door,
          PictureVerdict::PaletteDiffers},
-        {"letters carry their own table", EncodeBmp(BuiltInPicture(16)), 16,
+        {"letters carry their own table", EncodeBmp(BuiltInPicture(Slot::Letter1)), Slot::Letter1,
          PictureVerdict::PaletteDiffers},
-        {"table cut short", Bytes(picture.begin(), picture.begin() + 1000), 5,
+        {"table cut short", Bytes(picture.begin(), picture.begin() + 1000), Door,
          PictureVerdict::PaletteDiffers},
-        {"33 bytes", Bytes(picture.begin(), picture.begin() + 33), 5, PictureVerdict::TooShort},
-        {"empty", Bytes{}, 25, PictureVerdict::TooShort},
+        {"33 bytes", Bytes(picture.begin(), picture.begin() + 33), Door, PictureVerdict::TooShort},
+        {"empty", Bytes{}, DoorMask, PictureVerdict::TooShort},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CheckPictureBytes(c.file, c.slot, palette), c.verdict) << c.name;
@@ -62,12 +68,12 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
 }
 
 TEST(PictureCheck, WithoutAPaletteNoColourTestAndAShortPaletteDiffers) {
-    const Bytes offPalette = Patched(EncodeBmp(BuiltInPicture(5)), 60, {1});
-    EXPECT_EQ(CheckPictureBytes(offPalette, 5, std::nullopt), PictureVerdict::Accepted);
-    const Bytes picture = EncodeBmp(BuiltInPicture(5));
+    const Bytes offPalette = Patched(EncodeBmp(BuiltInPicture(Door)), 60, {1});
+    EXPECT_EQ(CheckPictureBytes(offPalette, Door, std::nullopt), PictureVerdict::Accepted);
+    const Bytes picture = EncodeBmp(BuiltInPicture(Door));
     const Bytes palette = test::ShippedPalette();
     const Bytes shortPalette(palette.begin(), palette.begin() + 1000);
-    EXPECT_EQ(CheckPictureBytes(picture, 5, shortPalette), PictureVerdict::PaletteDiffers);
+    EXPECT_EQ(CheckPictureBytes(picture, Door, shortPalette), PictureVerdict::PaletteDiffers);
 }
 
 } // namespace

@@ -87,7 +87,8 @@ TEST(DrawMaskedPart, BubbleIsNarrowedTo73Columns) {
     }
     SlotPicture preview = BlankPreview();
     std::fill(preview.pixels.begin(), preview.pixels.end(), 255);
-    DrawMaskedPart(preview, BuiltInPlacementRects()[14], Mask(82, 71, false), bubble, 82, 71);
+    DrawMaskedPart(preview, BuiltInPlacementRects()[Slot::Bubble], Mask(82, 71, false), bubble, 82,
+                   71);
     EXPECT_EQ(preview.At(246, 150), 255);
     EXPECT_EQ(preview.At(247, 150), 1);      // source column 0
     EXPECT_EQ(preview.At(319, 150), 80 + 1); // source column 72 * 82 / 73 = 80
@@ -107,8 +108,8 @@ class LayerTest : public testing::Test {
             pictures[slot] = IsMaskSlot(slot) ? Mask(entry.width, entry.height, false)
                                               : Flat(entry.width, entry.height, Index(slot));
         }
-        pictures[RoomSlot] = Flat(320, 240, 255);
-        pictures[24] = Mask(320, 240, true);
+        pictures[Slot::Room] = Flat(320, 240, 255);
+        pictures[MaskOf(Slot::Room)] = Mask(320, 240, true);
     }
     static std::uint8_t Index(PartSlot slot) { return static_cast<std::uint8_t>(10 + slot); }
     SlotPicture Compose(const PreviewState& state) const { return set.Compose(state); }
@@ -120,41 +121,46 @@ class LayerTest : public testing::Test {
 TEST_F(LayerTest, EachStateDrawsItsSlots) {
     struct Case {
         PreviewState state;
-        std::vector<std::pair<PartSlot, bool>> shown; // slot, whether it is shown
+        std::vector<PartSlot> shown;
+        std::vector<PartSlot> hidden;
     };
     const PreviewState night{true};
     const PreviewState openEverything{false, DoorState::Open, true, true, true};
     const PreviewState halfDoor{false, DoorState::HalfOpen};
+    using namespace Slot;
     const Case cases[] = {
-        {{}, {{0, true}, {3, true}, {5, true}, {8, true}, {10, true}, {16, false}, {14, false}}},
-        {night, {{1, true}, {19, true}, {0, false}, {3, false}}},
-        {openEverything,
-         {{7, true}, {9, true}, {11, true}, {16, true}, {17, true}, {18, true}, {14, true}}},
-        {halfDoor, {{6, true}}},
+        {{}, {WinDay, DoorDay, DoorClose, Bed, TBox}, {Letter1, Bubble}},
+        {night, {WinNight, DoorNight}, {WinDay, DoorDay}},
+        {openEverything, {DoorOpen, BedSleeping, TBoxOpen, Letter1, Letter2, Letter3, Bubble}, {}},
+        {halfDoor, {DoorHalf}, {}},
     };
     // A pixel of each part's place that no later layer covers.
     const std::map<PartSlot, std::pair<int, int>> probe{
-        {0, {80, 1}},   {1, {80, 1}},    {3, {310, 40}},   {19, {310, 40}}, {5, {215, 46}},
-        {6, {215, 46}}, {7, {215, 46}},  {8, {107, 55}},   {9, {107, 55}},  {10, {53, 77}},
-        {11, {53, 77}}, {16, {11, 184}}, {17, {160, 132}}, {18, {283, 96}}, {14, {300, 200}},
+        {WinDay, {80, 1}},      {WinNight, {80, 1}},    {DoorDay, {310, 40}},
+        {DoorNight, {310, 40}}, {DoorClose, {215, 46}}, {DoorHalf, {215, 46}},
+        {DoorOpen, {215, 46}},  {Bed, {107, 55}},       {BedSleeping, {107, 55}},
+        {TBox, {53, 77}},       {TBoxOpen, {53, 77}},   {Letter1, {11, 184}},
+        {Letter2, {160, 132}},  {Letter3, {283, 96}},   {Bubble, {300, 200}},
     };
     for (const Case& c : cases) {
         const SlotPicture preview = Compose(c.state);
-        for (const auto& [slot, shown] : c.shown) {
-            const auto [x, y] = probe.at(slot);
-            EXPECT_EQ(preview.At(x, y) == Index(slot), shown) << "slot " << slot;
+        for (bool shown : {true, false}) {
+            for (PartSlot slot : shown ? c.shown : c.hidden) {
+                const auto [x, y] = probe.at(slot);
+                EXPECT_EQ(preview.At(x, y) == Index(slot), shown) << "slot " << slot;
+            }
         }
     }
 }
 
 TEST_F(LayerTest, NightUsesTheDayMasksAndNeverDrawsTheConnectingView) {
     const SlotPicture before = Compose({true, DoorState::Open, true, true, true});
-    pictures[21] = Mask(55, 83, true);
-    pictures[39] = Mask(80, 89, true);
-    pictures[2] = Flat(55, 83, 3);
-    pictures[22] = Mask(55, 83, true);
+    pictures[MaskOf(Slot::WinNight)] = Mask(55, 83, true);
+    pictures[MaskOf(Slot::DoorNight)] = Mask(80, 89, true);
+    pictures[Slot::WinIO] = Flat(55, 83, 3);
+    pictures[MaskOf(Slot::WinIO)] = Mask(55, 83, true);
     EXPECT_EQ(Compose({true, DoorState::Open, true, true, true}), before);
-    pictures[20] = Mask(55, 83, true); // the day mask is used by night as well
+    pictures[MaskOf(Slot::WinDay)] = Mask(55, 83, true); // the day mask is used by night as well
     EXPECT_NE(Compose({true, DoorState::Open, true, true, true}), before);
 }
 
@@ -166,12 +172,12 @@ TEST(Composition, BuiltInRoomHidesTheViewsAndPartsCoverTheirPlaces) {
     const test::SlotSet set = test::BuiltInSlots();
     const SlotPicture preview = set.Compose({true});
     const auto& pictures = set.pictures;
-    const SlotPicture& room = pictures[RoomSlot];
+    const SlotPicture& room = pictures[Slot::Room];
     EXPECT_EQ(preview.At(100, 40), room.At(100, 40));   // the window, hidden by the room
     EXPECT_EQ(preview.At(300, 100), room.At(300, 100)); // the door view, likewise
-    const PlacementRect table = BuiltInPlacementRects()[12];
+    const PlacementRect table = BuiltInPlacementRects()[Slot::Table];
     for (int y = table.top; y <= table.bottom; ++y) {
-        EXPECT_EQ(preview.At(table.left + 2, y), pictures[12].At(2, y - table.top)) << y;
+        EXPECT_EQ(preview.At(table.left + 2, y), pictures[Slot::Table].At(2, y - table.top)) << y;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <tuple>
 
 namespace tessaly {
@@ -9,7 +10,7 @@ namespace {
 
 TEST(Catalogue, EveryPartButRoomAndBubbleCoversItsBuiltInSize) {
     for (PartSlot slot = 0; slot < PictureSlotCount; ++slot) {
-        if (slot == RoomSlot || slot == 14) {
+        if (slot == Slot::Room || slot == Slot::Bubble) {
             continue;
         }
         const PlacementRect r = BuiltInPlacementRects()[slot];
@@ -19,39 +20,59 @@ TEST(Catalogue, EveryPartButRoomAndBubbleCoversItsBuiltInSize) {
 }
 
 TEST(Catalogue, RoomIsWholePictureAndBubbleIsNarrowed) {
-    EXPECT_EQ(BuiltInPlacementRects()[RoomSlot], (PlacementRect{0, 0, 320, 240}));
-    const PlacementRect bubble = BuiltInPlacementRects()[14];
+    EXPECT_EQ(BuiltInPlacementRects()[Slot::Room], (PlacementRect{0, 0, 320, 240}));
+    const PlacementRect bubble = BuiltInPlacementRects()[Slot::Bubble];
     EXPECT_EQ(bubble.right - bubble.left + 1, 73);
     EXPECT_EQ(bubble.bottom - bubble.top + 1, 71);
-    EXPECT_EQ(SlotCatalogue(14).width, 82);
+    EXPECT_EQ(SlotCatalogue(Slot::Bubble).width, 82);
 }
 
 TEST(Catalogue, SlotsSharingAPlace) {
     const auto& rects = BuiltInPlacementRects();
-    for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {3, 19}, {5, 6}, {5, 7}, {8, 9}, {10, 11}}) {
+    using namespace Slot;
+    const std::pair<PartSlot, PartSlot> sharing[] = {
+        {WinDay, WinNight},    {WinDay, WinIO},    {DoorDay, DoorNight}, {DoorClose, DoorHalf},
+        {DoorClose, DoorOpen}, {Bed, BedSleeping}, {TBox, TBoxOpen}};
+    for (auto [a, b] : sharing) {
         EXPECT_EQ(rects[a], rects[b]) << a << " and " << b;
     }
-    EXPECT_EQ(rects[PictureSlotOf(39)], rects[3]);
+    EXPECT_EQ(rects[PictureOf(MaskOf(DoorNight))], rects[DoorDay]);
 }
 
-TEST(Catalogue, MasksPairWithPicturesAndGroupsAreAsDesigned) {
+TEST(Catalogue, MasksPairWithPictures) {
     for (PartSlot slot = 0; slot < PictureSlotCount; ++slot) {
         const SlotEntry& picture = SlotCatalogue(slot);
-        const SlotEntry& mask = SlotCatalogue(MaskSlotOf(slot));
+        const SlotEntry& mask = SlotCatalogue(MaskOf(slot));
         EXPECT_EQ(std::tie(picture.width, picture.height), std::tie(mask.width, mask.height));
         EXPECT_EQ(picture.bitsPerPixel, 8);
         EXPECT_EQ(mask.bitsPerPixel, 1);
-        EXPECT_EQ(PictureSlotOf(MaskSlotOf(slot)), slot);
+        EXPECT_EQ(PictureOf(MaskOf(slot)), slot);
     }
-    EXPECT_EQ(SlotCatalogue(19).component, "DoorNightImage");
-    EXPECT_EQ(SlotCatalogue(39).component, "DoorNightMask");
-    for (PartSlot view : {0, 1, 2, 3, 19}) {
-        EXPECT_EQ(GroupOf(view), SlotGroup::View) << view;
+}
+
+// Each name is the slot of the component it is named after: the night view out of the
+// door comes last, after the letters.
+TEST(Catalogue, SlotNamesMatchTheirComponents) {
+    const std::pair<PartSlot, std::string_view> named[] = {
+        {Slot::WinDay, "WinDay"},     {Slot::WinNight, "WinNight"},
+        {Slot::WinIO, "WinIO"},       {Slot::DoorDay, "DoorDay"},
+        {Slot::Room, "Room"},         {Slot::DoorClose, "DoorClose"},
+        {Slot::DoorHalf, "DoorHalf"}, {Slot::DoorOpen, "DoorOpen"},
+        {Slot::Bed, "Bed"},           {Slot::BedSleeping, "BedSleeping"},
+        {Slot::TBox, "TBox"},         {Slot::TBoxOpen, "TBoxOpen"},
+        {Slot::Table, "Table"},       {Slot::Post, "Post"},
+        {Slot::Bubble, "Bubble"},     {Slot::Bath, "Bath"},
+        {Slot::Letter1, "Letter1"},   {Slot::Letter2, "Letter2"},
+        {Slot::Letter3, "Letter3"},   {Slot::DoorNight, "DoorNight"},
+    };
+    std::set<PartSlot> slots;
+    for (const auto& [slot, name] : named) {
+        EXPECT_EQ(SlotCatalogue(slot).component, std::string(name) + "Image");
+        EXPECT_EQ(SlotCatalogue(MaskOf(slot)).component, std::string(name) + "Mask");
+        slots.insert(slot);
     }
-    EXPECT_EQ(GroupOf(4), SlotGroup::Room);
-    EXPECT_EQ(GroupOf(5), SlotGroup::Object);
-    EXPECT_EQ(GroupOf(18), SlotGroup::Object);
-    EXPECT_EQ(GroupOf(20), SlotGroup::Mask);
+    EXPECT_EQ(slots.size(), static_cast<std::size_t>(PictureSlotCount));
+    EXPECT_EQ(Slot::DoorNight, PictureSlotCount - 1);
 }
 
 TEST(Catalogue, RoomPaletteFollowsItsRule) {

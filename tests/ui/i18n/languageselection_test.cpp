@@ -45,7 +45,7 @@ TEST_F(LanguageTest, OkStoresTheChosenCodeAndReloads) {
     });
     EXPECT_EQ(form->LanguageCode, "xx");
     EXPECT_EQ(settings.ReadString(QStringLiteral("LANG")), QStringLiteral("xx"));
-    EXPECT_EQ(form->FileMenu->title(), QStringLiteral("menu 0"));
+    EXPECT_EQ(form->FileMenu->title(), test::NumberedLine("menu", MenuLine::FileMenu));
     EXPECT_TRUE(desktop.boxes.empty());
 }
 
@@ -119,10 +119,10 @@ TEST_F(LanguageTest, HelpOpensTheLanguagePageOrTheCommonOne) {
 }
 
 TEST_F(LanguageTest, AboutShowsTitleCaptionAndVersion) {
-    std::vector<std::string> labels(35, "line");
-    labels[0] = "Test Face";
-    labels[1] = "";
-    labels[16] = "About this";
+    std::vector<std::string> labels(LabelLine::BaseCount, "line");
+    labels[LabelLine::FontFace] = "Test Face";
+    labels[LabelLine::Title] = "";
+    labels[LabelLine::AboutCaption] = "About this";
     program.WriteNumberedLanguageSet("xx");
     program.WriteLanguageFile("labels", "xx", labels);
     StoreLanguage(QStringLiteral("xx"));

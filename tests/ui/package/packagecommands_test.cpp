@@ -1,5 +1,6 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/wholefile.h"
+#include "core/i18n/languagelines.h"
 #include "support/packagebytes.h"
 #include "ui/shell/roomtextfield.h"
 #include "ui/shell/slotimage.h"
@@ -37,16 +38,16 @@ class PackageCommandTest : public test::ScratchMainFormTest {
     Shown WindowState() const {
         Shown shown{
             form->RoomName->RoomText(), form->Comment->RoomText(), form->Copyright->RoomText(), {}};
-        for (SlotImage* image : form->SlotImages) {
-            shown.pictures.push_back(image->Picture());
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            shown.pictures.push_back(form->SlotImages[slot]->Picture());
         }
         return shown;
     }
     void ChangeWindow() {
         form->RoomName->SetRoomText("Changed");
-        SlotPicture picture = BuiltInPicture(24);
+        SlotPicture picture = BuiltInPicture(MaskOf(Slot::Room));
         picture.Set(0, 0, 1);
-        form->SlotImages[24]->SetPicture(picture);
+        form->SlotImages[MaskOf(Slot::Room)]->SetPicture(picture);
     }
     QString LastBoxText() const {
         return desktop.boxes.empty() ? QString() : desktop.boxes.back().text;
@@ -60,9 +61,9 @@ TEST_F(PackageCommandTest, SaveAndOpenGiveBackTextsAndPictures) {
     form->RoomName->SetRoomText(std::string(127, 'r'));
     form->Comment->SetRoomText("first line\r\nsecond line");
     form->Copyright->SetRoomText("(c) 2026");
-    SlotPicture door = BuiltInPicture(5);
+    SlotPicture door = BuiltInPicture(Slot::DoorClose);
     door.Set(3, 4, 200);
-    form->SlotImages[5]->SetPicture(door);
+    form->SlotImages[Slot::DoorClose]->SetPicture(door);
     const Shown saved = WindowState();
     SaveAs("room.pac");
     EXPECT_FALSE(ScratchLeft());
@@ -79,11 +80,11 @@ TEST_F(PackageCommandTest, BuiltInRoomSavesToTheKnownBytes) {
     EXPECT_EQ(ReadWholeFile(files.File("room.pac")), test::BuiltInPackage());
 }
 
-TEST_F(PackageCommandTest, ShortFileGivesLine9AndExactly200000BytesIsRead) {
+TEST_F(PackageCommandTest, ShortFileGivesItsMessageAndExactly200000BytesIsRead) {
     ASSERT_TRUE(form);
     // A package of 200000 bytes: a smaller room picture, and bytes after the last entry.
-    form->SlotImages[RoomSlot]->SetPicture(
-        SlotPicture::Blank(100, 100, 8, BuiltInPicture(4).colourTable));
+    form->SlotImages[Slot::Room]->SetPicture(
+        SlotPicture::Blank(100, 100, 8, BuiltInPicture(Slot::Room).colourTable));
     SaveAs("small.pac");
     Bytes bytes = ReadWholeFile(files.File("small.pac"));
     ASSERT_LT(bytes.size(), 200000u);
@@ -95,11 +96,12 @@ TEST_F(PackageCommandTest, ShortFileGivesLine9AndExactly200000BytesIsRead) {
     ChangeWindow();
     const Shown before = WindowState();
     Open("199999.pac");
-    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(9)));
+    EXPECT_EQ(LastBoxText(),
+              QString::fromStdString(form->MessageTexts.Line(MessageLine::PackageTooShort)));
     EXPECT_EQ(WindowState(), before);
     Open("200000.pac");
     EXPECT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(form->SlotImages[RoomSlot]->Picture().width, 100);
+    EXPECT_EQ(form->SlotImages[Slot::Room]->Picture().width, 100);
 }
 
 TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {
@@ -107,11 +109,11 @@ TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {
     const Bytes good = test::BuiltInPackage({"Other room", "", ""});
     const auto at = test::BitmapOffsets(good);
     const std::pair<const char*, std::function<void(Bytes&)>> cases[] = {
-        {"truncated mid-entry", [&](Bytes& b) { b.resize(at[30] + 10); }},
-        {"size field huge", [&](Bytes& b) { PutU32(b, at[10] + 2, 0x7FFFFFFF); }},
-        {"size field zero", [&](Bytes& b) { PutU32(b, at[10] + 2, 0); }},
-        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[39] - 4); }},
-        {"last entry not a bitmap", [&](Bytes& b) { b[at[39] + 1] = 'Q'; }},
+        {"truncated mid-entry", [&](Bytes& b) { b.resize(at[MaskOf(Slot::TBox)] + 10); }},
+        {"size field huge", [&](Bytes& b) { PutU32(b, at[Slot::TBox] + 2, 0x7FFFFFFF); }},
+        {"size field zero", [&](Bytes& b) { PutU32(b, at[Slot::TBox] + 2, 0); }},
+        {"fewer than forty entries", [&](Bytes& b) { b.resize(at[MaskOf(Slot::DoorNight)] - 4); }},
+        {"last entry not a bitmap", [&](Bytes& b) { b[at[MaskOf(Slot::DoorNight)] + 1] = 'Q'; }},
     };
     ChangeWindow();
     const Shown before = WindowState();
@@ -128,10 +130,11 @@ TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {
     }
 }
 
-TEST_F(PackageCommandTest, FileThatCannotBeOpenedGivesLine8) {
+TEST_F(PackageCommandTest, FileThatCannotBeOpenedGivesItsMessage) {
     ASSERT_TRUE(form);
     Open("missing.pac");
-    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    EXPECT_EQ(LastBoxText(),
+              QString::fromStdString(form->MessageTexts.Line(MessageLine::CannotOpenFile)));
     desktop.fileAnswers.push_back(std::nullopt);
     form->OpenRoomFile->trigger();
     EXPECT_EQ(desktop.boxes.size(), 1u);
@@ -159,18 +162,20 @@ TEST_F(PackageCommandTest, OverlongTextIsRefusedBeforeAnythingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(files.File("room.pac")));
 }
 
-TEST_F(PackageCommandTest, MissingTemplateOrUnwritableTargetGivesLine8) {
+TEST_F(PackageCommandTest, MissingTemplateOrUnwritableTargetGivesTheOpenMessage) {
     ASSERT_TRUE(form);
     program.Remove("QelbHead.dat");
     SaveAs("room.pac");
-    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    EXPECT_EQ(LastBoxText(),
+              QString::fromStdString(form->MessageTexts.Line(MessageLine::CannotOpenFile)));
     EXPECT_FALSE(std::filesystem::exists(files.File("room.pac")));
 }
 
-TEST_F(PackageCommandTest, SaveToAFolderThatDoesNotExistGivesLine8) {
+TEST_F(PackageCommandTest, SaveToAFolderThatDoesNotExistGivesTheOpenMessage) {
     ASSERT_TRUE(form);
     SaveAs("no/such/room.pac");
-    EXPECT_EQ(LastBoxText(), QString::fromStdString(form->MessageTexts.Line(8)));
+    EXPECT_EQ(LastBoxText(),
+              QString::fromStdString(form->MessageTexts.Line(MessageLine::CannotOpenFile)));
     EXPECT_FALSE(ScratchLeft());
 }
 

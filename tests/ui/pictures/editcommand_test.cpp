@@ -1,6 +1,7 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/wholefile.h"
 #include "core/bitmap/bmpcodec.h"
+#include "core/i18n/languagelines.h"
 #include "ui/pictures/tedsetdlg.h"
 #include "ui/shell/slotimage.h"
 #include "ui/support/mainformfixture.h"
@@ -48,11 +49,11 @@ class EditCommandTest : public test::ScratchMainFormTest {
     test::ScratchFolder tools;
 };
 
-TEST_F(EditCommandTest, NoEditorSetShowsLine0AndWritesNothing) {
+TEST_F(EditCommandTest, NoEditorSetShowsItsMessageAndWritesNothing) {
     ASSERT_TRUE(form);
-    Edit(5, QString());
+    Edit(Slot::DoorClose, QString());
     ASSERT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(desktop.boxes[0].text, Message(0));
+    EXPECT_EQ(desktop.boxes[0].text, Message(MessageLine::NoEditorSet));
     EXPECT_TRUE(desktop.programsRun.isEmpty());
     EXPECT_TRUE(TempEmpty());
 }
@@ -63,8 +64,8 @@ TEST_F(EditCommandTest, EditedPictureComesBackWithTheWindowRestored) {
     bool minimisedMeanwhile = false;
     desktop.whenProgramStarts = [&] { minimisedMeanwhile = form->isMinimized(); };
     const QString editor = Patcher("draw.sh", 1078, 200); // the bottom-left pixel
-    Edit(5, editor);
-    EXPECT_EQ(Picture(5).At(0, 108), 200);
+    Edit(Slot::DoorClose, editor);
+    EXPECT_EQ(Picture(Slot::DoorClose).At(0, 108), 200);
     EXPECT_TRUE(minimisedMeanwhile);
     EXPECT_EQ(form->windowState(), Qt::WindowNoState);
     ASSERT_EQ(desktop.programsRun.size(), 1);
@@ -82,11 +83,17 @@ TEST_F(EditCommandTest, RefusedResultsLeaveTheSlotAndDeleteTheFile) {
         PartSlot slot;
         QString box;
     };
+    constexpr PartSlot Door = Slot::DoorClose;
+    using namespace MessageLine;
     const Case cases[] = {
-        {"24 bits for a picture", Patcher("deep.sh", 28, 24), 5, "warning:" + Message(3)},
-        {"24 bits for a mask", Patcher("deep.sh", 28, 24), 25, "warning:" + Message(7)},
-        {"file deleted", Editor("rm.sh", "rm \"$1\""), 5, "warning:" + Message(1)},
-        {"changed colour table, No", Patcher("colour.sh", 60, 1), 5, "question:" + Message(6)},
+        {"24 bits for a picture", Patcher("deep.sh", 28, 24), Door,
+         "warning:" + Message(PictureDepth)},
+        {"24 bits for a mask", Patcher("deep.sh", 28, 24), MaskOf(Door),
+         "warning:" + Message(MaskDepth)},
+        {"file deleted", Editor("rm.sh", "rm \"$1\""), Door,
+         "warning:" + Message(ScratchUnopenable)},
+        {"changed colour table, No", Patcher("colour.sh", 60, 1), Door,
+         "question:" + Message(PaletteQuestion)},
     };
     for (const Case& c : cases) {
         desktop.boxes.clear();
@@ -102,12 +109,12 @@ TEST_F(EditCommandTest, RefusedResultsLeaveTheSlotAndDeleteTheFile) {
 TEST_F(EditCommandTest, UnchangedFileAndMasksComeBackWithoutAColourTest) {
     ASSERT_TRUE(form);
     const QString nothing = Editor("nothing.sh", "exit 3");
-    const SlotPicture before = Picture(33);
-    Edit(33, nothing);
-    EXPECT_EQ(Picture(33), before);
+    const SlotPicture before = Picture(MaskOf(Slot::Post));
+    Edit(MaskOf(Slot::Post), nothing);
+    EXPECT_EQ(Picture(MaskOf(Slot::Post)), before);
     EXPECT_TRUE(desktop.boxes.empty());
     // The letters' own colour tables differ from the palette file: the question comes.
-    Edit(16, nothing);
+    Edit(Slot::Letter1, nothing);
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("question"));
     EXPECT_TRUE(TempEmpty());
@@ -117,20 +124,21 @@ TEST_F(EditCommandTest, AnEditorThatCannotStartIsReported) {
     ASSERT_TRUE(form);
     const std::string notAProgram = tools.File("my editor/readme.txt");
     WriteWholeFile(notAProgram, Bytes{'h', 'i'});
-    const SlotPicture before = Picture(5);
-    Edit(5, QString::fromStdString(notAProgram));
+    const SlotPicture before = Picture(Slot::DoorClose);
+    Edit(Slot::DoorClose, QString::fromStdString(notAProgram));
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
     EXPECT_TRUE(desktop.boxes[0].text.contains(QString::fromStdString(notAProgram)));
     EXPECT_EQ(form->windowState(), Qt::WindowNoState);
-    EXPECT_EQ(Picture(5), before);
+    EXPECT_EQ(Picture(Slot::DoorClose), before);
     EXPECT_TRUE(TempEmpty());
 }
 
 TEST_F(EditCommandTest, AnUnreadableAcceptedFileStaysInTheTemporaryFolder) {
     ASSERT_TRUE(form);
     // 8 bits, uncompressed, palette as before: accepted, but the rows are gone.
-    Edit(5, Editor("cut.sh", "head -c 2000 \"$1\" > \"$1.cut\" && mv \"$1.cut\" \"$1\""));
+    Edit(Slot::DoorClose,
+         Editor("cut.sh", "head -c 2000 \"$1\" > \"$1.cut\" && mv \"$1.cut\" \"$1\""));
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
     EXPECT_FALSE(TempEmpty());
@@ -179,8 +187,8 @@ TEST_F(EditorSettingTest, TakesItsTextsFromTheLanguageSet) {
     StoreLanguage(QStringLiteral("xx"));
     ASSERT_TRUE(Start());
     WithDialog([&](TEdSetDlg& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("label 30"));
-        EXPECT_EQ(dialog.OpnBtn->text(), QStringLiteral("label 31"));
+        EXPECT_EQ(dialog.windowTitle(), test::NumberedLine("label", LabelLine::EditorCaption));
+        EXPECT_EQ(dialog.OpnBtn->text(), test::NumberedLine("label", LabelLine::EditorOpnBtn));
         EXPECT_EQ(dialog.OpnBtn->font().family(), QStringLiteral("Test Face"));
         EXPECT_EQ(dialog.Editor->font().family(), QStringLiteral("Test Face"));
         EXPECT_EQ(dialog.OkBtn->font().family(), QStringLiteral("MS Sans Serif"));

@@ -1,4 +1,5 @@
 #include "core/base/wholefile.h"
+#include "core/i18n/languagelines.h"
 #include "ui/preview/tcheckform.h"
 #include "ui/shell/qtdesktop.h"
 #include "ui/shell/slotimage.h"
@@ -17,10 +18,16 @@
 namespace tessaly {
 namespace {
 
+using namespace LabelLine;
+
+QString Label(long line) {
+    return test::NumberedLine("label", line);
+}
+
 class CheckFormTest : public test::MainFormTest {
   protected:
-    void StartWith(int labelLines = 35) {
-        program.WriteNumberedLanguageSet("xx", 17, labelLines);
+    void StartWith(long labelLines = LabelLine::BaseCount) {
+        program.WriteNumberedLanguageSet("xx", MenuLine::BaseCount, labelLines);
         StoreLanguage(QStringLiteral("xx"));
         ASSERT_TRUE(Start());
     }
@@ -43,14 +50,14 @@ class CheckFormTest : public test::MainFormTest {
 TEST_F(CheckFormTest, OpensWithTextsAndTheFirstState) {
     StartWith();
     WithCheckForm([&](TCheckForm& check) {
-        EXPECT_EQ(check.windowTitle(), QStringLiteral("label 17"));
-        EXPECT_EQ(check.TimeLabel->text(), QStringLiteral("label 18"));
-        EXPECT_EQ(check.TimeSetting->currentText(), QStringLiteral("label 19"));
+        EXPECT_EQ(check.windowTitle(), Label(CheckCaption));
+        EXPECT_EQ(check.TimeLabel->text(), Label(CheckTimeLabel));
+        EXPECT_EQ(check.TimeSetting->currentText(), Label(Daytime));
         const std::pair<QComboBox*, QStringList> entries[] = {
-            {check.TimeSetting, {"label 19", "label 20"}},
-            {check.DoorSetting, {"label 22", "label 23", "label 24"}},
-            {check.TBoxSetting, {"label 22", "label 24"}},
-            {check.BedSetting, {"label 27", "label 28"}},
+            {check.TimeSetting, {Label(Daytime), Label(Nighttime)}},
+            {check.DoorSetting, {Label(Closed), Label(HalfOpen), Label(Open)}},
+            {check.TBoxSetting, {Label(Closed), Label(Open)}},
+            {check.BedSetting, {Label(BedDefault), Label(Sleeping)}},
         };
         for (const auto& [box, texts] : entries) {
             ASSERT_EQ(box->count(), texts.size());
@@ -59,8 +66,8 @@ TEST_F(CheckFormTest, OpensWithTextsAndTheFirstState) {
             }
             EXPECT_EQ(box->font().family(), QStringLiteral("Test Face"));
         }
-        EXPECT_EQ(check.SaveBtn->text(), QStringLiteral("label 29"));
-        EXPECT_EQ(check.LaBSetting->text(), QStringLiteral("label 34"));
+        EXPECT_EQ(check.SaveBtn->text(), Label(CheckSaveBtn));
+        EXPECT_EQ(check.LaBSetting->text(), Label(CheckLaBSetting));
         EXPECT_EQ(check.OkBtn->text(), QStringLiteral("OK"));
         EXPECT_FALSE(check.LaBSetting->isChecked());
         EXPECT_EQ(check.PreviewPicture(), Expected({}));
@@ -83,21 +90,21 @@ TEST_F(CheckFormTest, EveryChangeRecomposesFromTheTextOfTheBoxes) {
 
         // Typed text: each keystroke recomposes; a text that is no entry gives the first state.
         check.DoorSetting->lineEdit()->clear();
-        QTest::keyClicks(check.DoorSetting->lineEdit(), QStringLiteral("label 23"));
+        QTest::keyClicks(check.DoorSetting->lineEdit(), Label(HalfOpen));
         EXPECT_EQ(check.PreviewPicture(), Expected({true, DoorState::HalfOpen, true, true}));
         QTest::keyClick(check.DoorSetting->lineEdit(), Qt::Key_X);
         EXPECT_EQ(check.PreviewPicture(), Expected({true, DoorState::Closed, true, true}));
         QTest::keyClick(check.DoorSetting->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(check.DoorSetting->count(), 3);
-        check.TimeSetting->setEditText(QStringLiteral("LABEL 20"));
+        check.TimeSetting->setEditText(Label(Nighttime).toUpper());
         EXPECT_EQ(check.PreviewPicture(), Expected({false, DoorState::Closed, true, true}));
     });
 }
 
 TEST_F(CheckFormTest, EqualHalfOpenAndOpenTextsGiveTheOpenDoor) {
     std::vector<std::string> labels;
-    for (int i = 0; i < 35; ++i) {
-        labels.push_back(i == 23 || i == 24 ? "ajar" : "label " + std::to_string(i));
+    for (long i = 0; i < LabelLine::BaseCount; ++i) {
+        labels.push_back(i == HalfOpen || i == Open ? "ajar" : Label(i).toStdString());
     }
     program.WriteNumberedLanguageSet("xx");
     program.WriteLanguageFile("labels", "xx", labels);
@@ -110,16 +117,16 @@ TEST_F(CheckFormTest, EqualHalfOpenAndOpenTextsGiveTheOpenDoor) {
 }
 
 TEST_F(CheckFormTest, MissingLabelLineStopsTheTextsAndLeavesThePreviewWhite) {
-    StartWith(34);
+    StartWith(CheckLaBSetting); // the last line is missing
     WithCheckForm([&](TCheckForm& check) {
-        EXPECT_EQ(check.SaveBtn->text(), QStringLiteral("label 29"));
+        EXPECT_EQ(check.SaveBtn->text(), Label(CheckSaveBtn));
         EXPECT_EQ(check.PreviewPicture(), BlankPreview());
         check.TimeSetting->setCurrentIndex(1);
         EXPECT_EQ(check.PreviewPicture(), Expected({true}));
     });
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].text,
-              QStringLiteral("リストのインデックスが範囲を超えています (34)"));
+              QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(CheckLaBSetting));
 }
 
 TEST_F(CheckFormTest, SaveWritesTheShownPictureAndOffersTheLastName) {
@@ -127,9 +134,9 @@ TEST_F(CheckFormTest, SaveWritesTheShownPictureAndOffersTheLastName) {
     test::ScratchFolder folder;
     const QString jpeg = QString::fromStdString(folder.File("room.jpg"));
     desktop.fileAnswers = {jpeg, jpeg};
-    SlotPicture sleeping = form->SlotImages[9]->Picture();
+    SlotPicture sleeping = form->SlotImages[Slot::BedSleeping]->Picture();
     std::fill(sleeping.pixels.begin(), sleeping.pixels.end(), 200);
-    form->SlotImages[9]->SetPicture(sleeping);
+    form->SlotImages[Slot::BedSleeping]->SetPicture(sleeping);
     WithCheckForm([&](TCheckForm& check) {
         check.SaveBtn->click();
         const auto first = ReadWholeFile(folder.File("room.jpg"));

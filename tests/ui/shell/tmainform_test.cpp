@@ -35,17 +35,17 @@ TEST_F(MainFormTest, EachSlotComponentIsNamedPlacedAndIndexedByItsTag) {
         EXPECT_EQ(image->Picture().width, SlotCatalogue(slot).width) << slot;
     }
     EXPECT_EQ(form->PlacementRects, BuiltInPlacementRects());
-    EXPECT_EQ(form->CurrentSlot, 0);
+    EXPECT_EQ(form->CurrentSlot, Slot::WinDay);
 }
 
 TEST_F(MainFormTest, AnyMouseButtonChoosesTheSlot) {
     ASSERT_TRUE(Start());
-    Press(form->SlotImages[24], Qt::LeftButton);
-    EXPECT_EQ(form->CurrentSlot, 24);
-    Press(form->SlotImages[7], Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_EQ(form->CurrentSlot, 7);
-    Press(form->SlotImages[39], Qt::MiddleButton);
-    EXPECT_EQ(form->CurrentSlot, 39);
+    Press(form->SlotImages[MaskOf(Slot::Room)], Qt::LeftButton);
+    EXPECT_EQ(form->CurrentSlot, MaskOf(Slot::Room));
+    Press(form->SlotImages[Slot::DoorOpen], Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_EQ(form->CurrentSlot, Slot::DoorOpen);
+    Press(form->SlotImages[MaskOf(Slot::DoorNight)], Qt::MiddleButton);
+    EXPECT_EQ(form->CurrentSlot, MaskOf(Slot::DoorNight));
 }
 
 TEST_F(MainFormTest, ContextMenuEnablesCommandsBySlot) {
@@ -54,10 +54,17 @@ TEST_F(MainFormTest, ContextMenuEnablesCommandsBySlot) {
         PartSlot slot;
         bool copyImage, createMask, copyData;
     };
+    using namespace Slot;
     const Case cases[] = {
-        {4, false, true, false},  {19, true, false, false}, {0, true, false, false},
-        {3, true, false, false},  {5, true, true, false},   {18, true, true, false},
-        {20, false, false, true}, {24, false, false, true}, {39, false, false, true},
+        {Room, false, true, false},
+        {DoorNight, true, false, false},
+        {WinDay, true, false, false},
+        {DoorDay, true, false, false},
+        {DoorClose, true, true, false},
+        {Letter3, true, true, false},
+        {MaskOf(WinDay), false, false, true},
+        {MaskOf(Room), false, false, true},
+        {MaskOf(DoorNight), false, false, true},
     };
     for (const Case& c : cases) {
         form->WinDayImageMouseDown(form->SlotImages[c.slot]);
@@ -74,7 +81,7 @@ TEST_F(MainFormTest, ContextMenuEnablesCommandsBySlot) {
 TEST_F(MainFormTest, RightClickOpensTheRealContextMenuForThatSlot) {
     ASSERT_TRUE(Start());
     form->show();
-    SlotImage* room = form->SlotImages[RoomSlot];
+    SlotImage* room = form->SlotImages[Slot::Room];
     bool seen = false;
     QTimer::singleShot(0, [&] {
         QWidget* popup = QApplication::activePopupWidget();
@@ -89,7 +96,7 @@ TEST_F(MainFormTest, RightClickOpensTheRealContextMenuForThatSlot) {
                             room->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(room, &event);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(form->CurrentSlot, RoomSlot);
+    EXPECT_EQ(form->CurrentSlot, Slot::Room);
 }
 
 TEST_F(MainFormTest, FirstStartStoresEnglishAndLaterStartsKeepTheStoredCode) {

@@ -26,19 +26,23 @@ void ProgramFolder::WriteLanguageFile(const std::string& stem, const std::string
     WriteWholeFile(LanguageFilePath(Path(), stem, code), Bytes(text.begin(), text.end()));
 }
 
-void ProgramFolder::WriteNumberedLanguageSet(const std::string& code, int menuLines, int labelLines,
-                                             int messageLines) const {
-    const auto numbered = [](const std::string& name, int count) {
+QString NumberedLine(const std::string& list, long line) {
+    return QString::fromStdString(list + " " + std::to_string(line));
+}
+
+void ProgramFolder::WriteNumberedLanguageSet(const std::string& code, long menuLines,
+                                             long labelLines, long messageLines) const {
+    const auto numbered = [](const std::string& name, long count) {
         std::vector<std::string> lines;
-        for (int i = 0; i < count; ++i) {
-            lines.push_back(name + " " + std::to_string(i));
+        for (long i = 0; i < count; ++i) {
+            lines.push_back(NumberedLine(name, i).toStdString());
         }
         return lines;
     };
     WriteLanguageFile("menuitems", code, numbered("menu", menuLines));
     std::vector<std::string> labels = numbered("label", labelLines);
     if (!labels.empty()) {
-        labels[0] = "Test Face";
+        labels[LabelLine::FontFace] = "Test Face";
     }
     WriteLanguageFile("labels", code, labels);
     WriteLanguageFile("messages", code, numbered("message", messageLines));

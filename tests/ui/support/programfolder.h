@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/i18n/languagelines.h"
 #include "support/scratchfolder.h"
 
 #include <QString>
@@ -21,12 +22,17 @@ class ProgramFolder {
     void WriteLanguageFile(const std::string& stem, const std::string& code,
                            const std::vector<std::string>& lines) const;
     // A language set whose every line names its list and index ("label 7").
-    void WriteNumberedLanguageSet(const std::string& code, int menuLines = 17, int labelLines = 35,
-                                  int messageLines = 11) const;
+    void WriteNumberedLanguageSet(const std::string& code, long menuLines = MenuLine::BaseCount,
+                                  long labelLines = LabelLine::BaseCount,
+                                  long messageLines = MessageLine::BaseCount) const;
     void Remove(const std::string& relativePath) const;
 
   private:
     ScratchFolder folder_;
 };
+
+// The text of a line of a numbered set: "label 7" for line 7 of the labels ("menu",
+// "label", "message").
+QString NumberedLine(const std::string& list, long line);
 
 } // namespace tessaly::test
