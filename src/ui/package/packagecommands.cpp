@@ -7,7 +7,6 @@
 #include "core/package/scratchpassage.h"
 #include "ui/shell/narrowtext.h"
 #include "ui/shell/roomtextfield.h"
-#include "ui/shell/slotimage.h"
 #include "ui/shell/tmainform.h"
 
 #include <functional>
@@ -60,7 +59,7 @@ void TMainForm::ReadRoomPackage(const std::string& path) {
     Comment->SetRoomText(package.texts.comment);
     Copyright->SetRoomText(package.texts.copyright);
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        SlotImages[slot]->SetPicture(std::move(package.pictures[slot]));
+        SetSlotPicture(slot, std::move(package.pictures[slot]));
     }
 }
 
@@ -82,7 +81,7 @@ void TMainForm::SaveRoomFileClick() {
     try {
         RemoveFileOnExit removeScratch(scratch);
         package = EncodeRoomPackage(*headerTemplate, texts, [&](PartSlot slot) {
-            return EncodeThroughScratch(SlotImages[slot]->Picture(), scratch);
+            return EncodeThroughScratch(SlotPictureOf(slot), scratch);
         });
     } catch (const ScratchReopenError&) {
         ShowMessageText(MessageTexts.Line(MessageLine::ScratchUnopenable));

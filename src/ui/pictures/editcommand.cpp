@@ -7,7 +7,6 @@
 #include "ui/shell/desktop.h"
 #include "ui/shell/narrowtext.h"
 #include "ui/shell/settingsstore.h"
-#include "ui/shell/slotimage.h"
 #include "ui/shell/tmainform.h"
 
 #include <QApplication>
@@ -30,7 +29,7 @@ void TMainForm::EditClick() {
         return;
     }
     const std::string temporary = PictureScratchPath();
-    WriteScratchBmpFile(SlotImages[slot]->Picture(), temporary);
+    WriteScratchBmpFile(SlotPictureOf(slot), temporary);
     RemoveFileOnExit removeTemporary(temporary);
     showMinimized();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -55,7 +54,7 @@ void TMainForm::EditClick() {
         removeTemporary.Keep();
         throw;
     }
-    SlotImages[slot]->SetPicture(std::move(edited));
+    SetSlotPicture(slot, std::move(edited));
 }
 
 } // namespace tessaly

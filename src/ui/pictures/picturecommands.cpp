@@ -7,7 +7,6 @@
 #include "core/pictures/derivedpictures.h"
 #include "core/pictures/picturecheck.h"
 #include "ui/shell/narrowtext.h"
-#include "ui/shell/slotimage.h"
 #include "ui/shell/tmainform.h"
 
 namespace tessaly {
@@ -69,7 +68,7 @@ void TMainForm::LoadPictureFile(const std::string& path) {
         ShowMessageText(MessageTexts.Line(MessageLine::CannotOpenFile));
         return;
     case PictureCheckResult::Accepted:
-        SlotImages[CurrentSlot]->SetPicture(ReadBmpFile(path));
+        SetSlotPicture(CurrentSlot, ReadBmpFile(path));
         return;
     default:
         return;
@@ -84,25 +83,25 @@ void TMainForm::OpenPFileClick() {
 
 void TMainForm::SavePFileClick() {
     if (SavePictureDialog.Execute()) {
-        WriteBmpFile(SlotImages[CurrentSlot]->Picture(), Narrow(SavePictureDialog.FileName()));
+        WriteBmpFile(SlotPictureOf(CurrentSlot), Narrow(SavePictureDialog.FileName()));
     }
 }
 
 void TMainForm::CopyImageClick() {
     const PartSlot n = CurrentSlot;
-    SlotImages[n]->SetPicture(CopyFromRoomView(SlotImages[Slot::Room]->Picture(), PlacementRects[n],
-                                               SlotImages[n]->Picture()));
+    SetSlotPicture(
+        n, CopyFromRoomView(SlotPictureOf(Slot::Room), PlacementRects[n], SlotPictureOf(n)));
 }
 
 void TMainForm::DeriveMask(PartSlot from, PartSlot into,
                            SlotPicture (*derive)(const SlotPicture&)) {
     const std::string temporary = PictureScratchPath();
-    WriteScratchBmpFile(SlotImages[from]->Picture(), temporary);
+    WriteScratchBmpFile(SlotPictureOf(from), temporary);
     // A file that cannot be read back stays in the temporary folder: it is removed only
     // once it has been read.
     const SlotPicture copy = ReadBmpFile(temporary);
     RemoveFileOnExit remove(temporary);
-    SlotImages[into]->SetPicture(derive(copy));
+    SetSlotPicture(into, derive(copy));
 }
 
 void TMainForm::CreateMaskClick() {

@@ -143,23 +143,16 @@ void TCheckForm::ApplyTexts() {
     LaBSetting->setText(text(CheckLaBSetting));
 }
 
-RoomSlots TCheckForm::Slots() const {
-    return RoomSlots{[this](PartSlot slot) -> const SlotPicture& {
-                         return mainForm_.SlotImages[slot]->Picture();
-                     },
-                     mainForm_.PlacementRects};
-}
-
 void TCheckForm::TimeSettingChange() {
-    DrawTimeLayers(preview_, Slots(), TextIsEntry(TimeSetting, 1));
+    DrawTimeLayers(preview_, mainForm_.Room(), TextIsEntry(TimeSetting, 1));
 }
 
 void TCheckForm::TBoxSettingChange() {
-    DrawTreasureBox(preview_, Slots(), TextIsEntry(TBoxSetting, 1));
+    DrawTreasureBox(preview_, mainForm_.Room(), TextIsEntry(TBoxSetting, 1));
 }
 
 void TCheckForm::BedSettingChange() {
-    DrawBed(preview_, Slots(), TextIsEntry(BedSetting, 1));
+    DrawBed(preview_, mainForm_.Room(), TextIsEntry(BedSetting, 1));
 }
 
 void TCheckForm::DoorSettingChange() {
@@ -169,13 +162,13 @@ void TCheckForm::DoorSettingChange() {
     const DoorState door = TextIsEntry(DoorSetting, 2)   ? DoorState::Open
                            : TextIsEntry(DoorSetting, 1) ? DoorState::HalfOpen
                                                          : DoorState::Closed;
-    DrawDoor(preview_, Slots(), door);
+    DrawDoor(preview_, mainForm_.Room(), door);
 }
 
 void TCheckForm::LaBSettingClick() {
     DoorSettingChange();
     if (LaBSetting->isChecked()) {
-        DrawLettersAndBubble(preview_, Slots());
+        DrawLettersAndBubble(preview_, mainForm_.Room());
     }
     ShowPreview();
 }

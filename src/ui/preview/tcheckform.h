@@ -59,7 +59,6 @@ class TCheckForm : public QDialog {
     QLabel* AddLabel(const char* name, int top, int width, const char* caption);
     void ApplyTexts();
     void ShowPreview();
-    RoomSlots Slots() const;
 
     TMainForm& mainForm_;
     Desktop& desktop_;

@@ -204,6 +204,19 @@ void TMainForm::LoadStartLanguage() {
     }
 }
 
+const SlotPicture& TMainForm::SlotPictureOf(PartSlot slot) const {
+    return SlotImages[slot]->Picture();
+}
+
+void TMainForm::SetSlotPicture(PartSlot slot, SlotPicture picture) {
+    SlotImages[slot]->SetPicture(std::move(picture));
+}
+
+RoomSlots TMainForm::Room() const {
+    return {[this](PartSlot slot) -> const SlotPicture& { return SlotPictureOf(slot); },
+            PlacementRects};
+}
+
 void TMainForm::WinDayImageMouseDown(SlotImage* sender) {
     CurrentSlot = sender->Tag();
 }

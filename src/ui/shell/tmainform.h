@@ -2,6 +2,7 @@
 
 #include "core/i18n/languagefile.h"
 #include "core/i18n/languagelines.h"
+#include "core/preview/roomcomposition.h"
 #include "core/slots/catalogue.h"
 #include "ui/shell/filedialog.h"
 
@@ -17,7 +18,6 @@ namespace tessaly {
 
 class Desktop;
 class RoomTextField;
-struct SlotPicture;
 class SettingsStore;
 class SlotImage;
 
@@ -86,6 +86,13 @@ class TMainForm : public QMainWindow {
     FileDialog SavePictureDialog;
     FileDialog OpenDialog;
     FileDialog SaveDialog;
+
+    // The room's pictures, for the commands and the dialogs: the picture of a slot, a new
+    // picture for a slot (shown at once), and the room as the composition reads it (the
+    // slot pictures and PlacementRects). The slot components hold the pictures.
+    const SlotPicture& SlotPictureOf(PartSlot slot) const;
+    void SetSlotPicture(PartSlot slot, SlotPicture picture);
+    RoomSlots Room() const;
 
     // The menu items in the order of their caption lines.
     std::array<QAction*, MenuLine::BaseCount> MenuItems() const;

@@ -3,7 +3,6 @@
 #include "core/i18n/languagelines.h"
 #include "support/packagebytes.h"
 #include "ui/shell/roomtextfield.h"
-#include "ui/shell/slotimage.h"
 #include "ui/support/mainformfixture.h"
 
 #include <QApplication>
@@ -39,7 +38,7 @@ class PackageCommandTest : public test::ScratchMainFormTest {
         Shown shown{
             form->RoomName->RoomText(), form->Comment->RoomText(), form->Copyright->RoomText(), {}};
         for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-            shown.pictures.push_back(form->SlotImages[slot]->Picture());
+            shown.pictures.push_back(form->SlotPictureOf(slot));
         }
         return shown;
     }
@@ -47,7 +46,7 @@ class PackageCommandTest : public test::ScratchMainFormTest {
         form->RoomName->SetRoomText("Changed");
         SlotPicture picture = BuiltInPicture(MaskOf(Slot::Room));
         picture.Set(0, 0, 1);
-        form->SlotImages[MaskOf(Slot::Room)]->SetPicture(picture);
+        form->SetSlotPicture(MaskOf(Slot::Room), picture);
     }
     QString LastBoxText() const {
         return desktop.boxes.empty() ? QString() : desktop.boxes.back().text;
@@ -63,7 +62,7 @@ TEST_F(PackageCommandTest, SaveAndOpenGiveBackTextsAndPictures) {
     form->Copyright->SetRoomText("(c) 2026");
     SlotPicture door = BuiltInPicture(Slot::DoorClose);
     door.Set(3, 4, 200);
-    form->SlotImages[Slot::DoorClose]->SetPicture(door);
+    form->SetSlotPicture(Slot::DoorClose, door);
     const Shown saved = WindowState();
     SaveAs("room.pac");
     EXPECT_FALSE(ScratchLeft());
@@ -83,8 +82,8 @@ TEST_F(PackageCommandTest, BuiltInRoomSavesToTheKnownBytes) {
 TEST_F(PackageCommandTest, ShortFileGivesItsMessageAndExactly200000BytesIsRead) {
     ASSERT_TRUE(form);
     // A package of 200000 bytes: a smaller room picture, and bytes after the last entry.
-    form->SlotImages[Slot::Room]->SetPicture(
-        SlotPicture::Blank(100, 100, 8, BuiltInPicture(Slot::Room).colourTable));
+    form->SetSlotPicture(Slot::Room,
+                         SlotPicture::Blank(100, 100, 8, BuiltInPicture(Slot::Room).colourTable));
     SaveAs("small.pac");
     Bytes bytes = ReadWholeFile(files.File("small.pac"));
     ASSERT_LT(bytes.size(), 200000u);
@@ -101,7 +100,7 @@ TEST_F(PackageCommandTest, ShortFileGivesItsMessageAndExactly200000BytesIsRead) 
     EXPECT_EQ(WindowState(), before);
     Open("200000.pac");
     EXPECT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(form->SlotImages[Slot::Room]->Picture().width, 100);
+    EXPECT_EQ(form->SlotPictureOf(Slot::Room).width, 100);
 }
 
 TEST_F(PackageCommandTest, MalformedPackageLeavesTheWindowAsItWas) {

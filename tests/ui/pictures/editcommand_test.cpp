@@ -44,7 +44,7 @@ class EditCommandTest : public test::ScratchMainFormTest {
         form->WinDayImageMouseDown(form->SlotImages[slot]);
         form->Edit->trigger();
     }
-    const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
+    const SlotPicture& Picture(PartSlot slot) const { return form->SlotPictureOf(slot); }
 
     test::ScratchFolder tools;
 };

@@ -29,7 +29,7 @@ class PictureCommandTest : public test::ScratchMainFormTest {
         desktop.fileAnswers.push_back(QString::fromStdString(path));
         form->OpenPFile->trigger();
     }
-    const SlotPicture& Picture(PartSlot slot) const { return form->SlotImages[slot]->Picture(); }
+    const SlotPicture& Picture(PartSlot slot) const { return form->SlotPictureOf(slot); }
     QStringList Boxes() const {
         QStringList texts;
         for (const auto& box : desktop.boxes) {
@@ -157,9 +157,8 @@ TEST_F(PictureCommandTest, MaskCommandsAndCopyFromRoomView) {
     SlotPicture door = BuiltInPicture(Door);
     std::fill(door.pixels.begin(), door.pixels.end(), 100);
     door.Set(1, 2, BlackIndex);
-    form->SlotImages[Door]->SetPicture(door);
-    form->SlotImages[DoorMask]->SetPicture(
-        SlotPicture::Blank(3, 3, 8, BuiltInPicture(Door).colourTable));
+    form->SetSlotPicture(Door, door);
+    form->SetSlotPicture(DoorMask, SlotPicture::Blank(3, 3, 8, BuiltInPicture(Door).colourTable));
     Choose(Door);
     form->CreateMask->trigger();
     EXPECT_EQ(Picture(DoorMask).bitsPerPixel, 1);

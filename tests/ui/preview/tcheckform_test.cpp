@@ -134,9 +134,9 @@ TEST_F(CheckFormTest, SaveWritesTheShownPictureAndOffersTheLastName) {
     test::ScratchFolder folder;
     const QString jpeg = QString::fromStdString(folder.File("room.jpg"));
     desktop.fileAnswers = {jpeg, jpeg};
-    SlotPicture sleeping = form->SlotImages[Slot::BedSleeping]->Picture();
+    SlotPicture sleeping = form->SlotPictureOf(Slot::BedSleeping);
     std::fill(sleeping.pixels.begin(), sleeping.pixels.end(), 200);
-    form->SlotImages[Slot::BedSleeping]->SetPicture(sleeping);
+    form->SetSlotPicture(Slot::BedSleeping, sleeping);
     WithCheckForm([&](TCheckForm& check) {
         check.SaveBtn->click();
         const auto first = ReadWholeFile(folder.File("room.jpg"));

@@ -1,3 +1,4 @@
+#include "core/art/builtinpictures.h"
 #include "ui/shell/mainformdesign.h"
 #include "ui/shell/roomtextfield.h"
 #include "ui/shell/slotimage.h"
@@ -36,6 +37,21 @@ TEST_F(MainFormTest, EachSlotComponentIsNamedPlacedAndIndexedByItsTag) {
     }
     EXPECT_EQ(form->PlacementRects, BuiltInPlacementRects());
     EXPECT_EQ(form->CurrentSlot, Slot::WinDay);
+}
+
+// The commands and dialogs reach the pictures the components hold and show.
+TEST_F(MainFormTest, RoomAccessorsReachTheSlotComponents) {
+    ASSERT_TRUE(Start());
+    SlotPicture bath = BuiltInPicture(Slot::Bath);
+    bath.Set(0, 0, 77);
+    form->SetSlotPicture(Slot::Bath, bath);
+    EXPECT_EQ(form->SlotImages[Slot::Bath]->Picture(), bath);
+    for (PartSlot slot : {Slot::Bath, MaskOf(Slot::DoorNight)}) {
+        const SlotPicture* held = &form->SlotImages[slot]->Picture();
+        EXPECT_EQ(&form->SlotPictureOf(slot), held) << slot;
+        EXPECT_EQ(&form->Room().pictureOf(slot), held) << slot;
+    }
+    EXPECT_EQ(&form->Room().placements, &form->PlacementRects);
 }
 
 TEST_F(MainFormTest, AnyMouseButtonChoosesTheSlot) {
