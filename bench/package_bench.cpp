@@ -1,5 +1,6 @@
 // Reading and writing a room package as the editor does it: every picture passes
 // through the scratch bitmap file in the temporary folder.
+#include "core/art/builtindrawing.h"
 #include "core/art/builtinpictures.h"
 #include "core/base/datafiles.h"
 #include "core/base/paths.h"
@@ -45,6 +46,8 @@ void BM_ReadPackageThroughScratch(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadPackageThroughScratch);
 
+// What the editor and `tessaly-pac new` do at start: decode the forty built-in pictures
+// from the bitmaps the build embedded.
 void BM_BuiltInPictures(benchmark::State& state) {
     for (auto _ : state) {
         for (PartSlot slot = 0; slot < SlotCount; ++slot) {
@@ -53,6 +56,14 @@ void BM_BuiltInPictures(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuiltInPictures);
+
+// Drawing them with the drawing code, as every start did before the build drew them.
+void BM_DrawBuiltInPictures(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(art::DrawBuiltInPictures());
+    }
+}
+BENCHMARK(BM_DrawBuiltInPictures)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!package) {
         return 0;
     }
-    const RoomSlots slots{
+    RoomSlots slots{
         [&](PartSlot slot) -> const SlotPicture& { return package->pictures[slot]; },
         BuiltInPlacementRects()};
     SlotPicture preview = BlankPreview();

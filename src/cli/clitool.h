@@ -3,13 +3,14 @@
 #include "core/base/wholefile.h"
 #include "core/package/roompackage.h"
 
+#include <concepts>
 #include <functional>
 #include <map>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaly::cli {
@@ -56,10 +57,33 @@ RoomPackage ReadPackage(const std::string& file);
 // The slot's file name inside an unpacked folder: "NN-ComponentName.bmp".
 std::string SlotFileName(int slot);
 
+// What a command prints, gathered in memory and written out when it ends. Not an
+// iostream: setting those up costs a short tessaly-pac run more than its own work.
+class Output {
+  public:
+    Output& operator<<(std::string_view text) {
+        text_ += text;
+        return *this;
+    }
+    Output& operator<<(char c) {
+        text_ += c;
+        return *this;
+    }
+    template <std::integral Number>
+    requires(!std::same_as<Number, char>) Output& operator<<(Number number) {
+        text_ += std::to_string(number);
+        return *this;
+    }
+    const std::string& Text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
 struct Command {
     const char* name;
     const char* usage;
-    int (*run)(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+    int (*run)(const std::vector<std::string>& words, Output& out, Output& err);
 };
 
 // The package commands: new, info, check, unpack, pack.
@@ -68,6 +92,6 @@ const std::vector<Command>& PackageCommands();
 const std::vector<Command>& RenderCommands();
 
 // Runs tessaly-pac with the words after the program name; returns the exit status.
-int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunTool(const std::vector<std::string>& words, Output& out, Output& err);
 
 } // namespace tessaly::cli

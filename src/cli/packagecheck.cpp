@@ -10,7 +10,7 @@ namespace tessaly::cli {
 
 const char* const CheckUsage = "check PKG.pac";
 
-int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostream&) {
+int RunCheck(const std::vector<std::string>& words, Output& out, Output&) {
     const Arguments arguments = ParseArguments(words, {}, {});
     if (arguments.positional.size() != 1) {
         throw Failure("usage", CheckUsage);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <ostream>
+#include "cli/clitool.h"
+
 #include <string>
 #include <vector>
 
@@ -10,6 +11,6 @@ extern const char* const CheckUsage;
 
 // check PKG.pac: prints every problem and warning, one a line; exit 0 clean (warnings
 // allowed), 1 problems found.
-int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunCheck(const std::vector<std::string>& words, Output& out, Output& err);
 
 } // namespace tessaly::cli

@@ -49,7 +49,7 @@ std::string& TextOf(RoomTexts& texts, int field) {
 
 const char* const NewUsage = "new OUT.pac [--name T] [--comment T] [--copyright T]";
 
-int RunNew(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
+int RunNew(const std::vector<std::string>& words, Output&, Output&) {
     const Arguments arguments = ParseArguments(words, {"--name", "--comment", "--copyright"}, {});
     NeedPositional(arguments, 1, NewUsage);
     const RoomTexts texts{arguments.Value("--name").value_or(""),
@@ -62,7 +62,7 @@ int RunNew(const std::vector<std::string>& words, std::ostream&, std::ostream&) 
 
 const char* const InfoUsage = "info PKG.pac [--json]";
 
-void PrintInfoText(std::ostream& out, const RoomPackage& package, const PackageLayout& layout) {
+void PrintInfoText(Output& out, const RoomPackage& package, const PackageLayout& layout) {
     out << "name:      " << JsonString(package.texts.name) << "\n"
         << "comment:   " << JsonString(package.texts.comment) << "\n"
         << "copyright: " << JsonString(package.texts.copyright) << "\n"
@@ -78,7 +78,7 @@ void PrintInfoText(std::ostream& out, const RoomPackage& package, const PackageL
     }
 }
 
-void PrintInfoJson(std::ostream& out, const RoomPackage& package, const PackageLayout& layout) {
+void PrintInfoJson(Output& out, const RoomPackage& package, const PackageLayout& layout) {
     out << "{\"name\": " << JsonString(package.texts.name)
         << ", \"comment\": " << JsonString(package.texts.comment)
         << ", \"copyright\": " << JsonString(package.texts.copyright) << ", \"slots\": [";
@@ -93,7 +93,7 @@ void PrintInfoJson(std::ostream& out, const RoomPackage& package, const PackageL
     out << "]}\n";
 }
 
-int RunInfo(const std::vector<std::string>& words, std::ostream& out, std::ostream&) {
+int RunInfo(const std::vector<std::string>& words, Output& out, Output&) {
     const Arguments arguments = ParseArguments(words, {}, {"--json"});
     NeedPositional(arguments, 1, InfoUsage);
     const std::string& file = arguments.positional[0];
@@ -107,7 +107,7 @@ int RunInfo(const std::vector<std::string>& words, std::ostream& out, std::ostre
 
 const char* const UnpackUsage = "unpack PKG.pac DIR";
 
-int RunUnpack(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
+int RunUnpack(const std::vector<std::string>& words, Output&, Output&) {
     const Arguments arguments = ParseArguments(words, {}, {});
     NeedPositional(arguments, 2, UnpackUsage);
     const std::string& file = arguments.positional[0];
@@ -130,7 +130,7 @@ int RunUnpack(const std::vector<std::string>& words, std::ostream&, std::ostream
 
 const char* const PackUsage = "pack DIR OUT.pac";
 
-int RunPack(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
+int RunPack(const std::vector<std::string>& words, Output&, Output&) {
     const Arguments arguments = ParseArguments(words, {}, {});
     NeedPositional(arguments, 2, PackUsage);
     const std::string& folder = arguments.positional[0];

@@ -1,6 +1,7 @@
 #include "cli/clitool.h"
 #include "core/base/paths.h"
 #include "core/bitmap/bmpcodec.h"
+#include "core/package/checkedpackage.h"
 #include "core/preview/contactsheet.h"
 #include "core/preview/jpegencoder.h"
 #include "core/preview/roomcomposition.h"
@@ -40,12 +41,21 @@ PreviewState StateOf(const Arguments& arguments) {
     return state;
 }
 
-SlotPicture Compose(const RoomPackage& package, const PreviewState& state) {
+// The package checked whole; its pictures are unpacked as the composition needs them.
+CheckedPackage CheckPackage(const std::string& file, const Bytes& bytes) {
+    std::optional<CheckedPackage> package;
+    ForFile(file, [&] { package.emplace(bytes); });
+    return std::move(*package);
+}
+
+RoomSlots SlotsOf(const CheckedPackage& package) {
+    return RoomSlots::Taking([&package](PartSlot slot) { return package.Decode(slot); },
+                             BuiltInPlacementRects());
+}
+
+SlotPicture Compose(RoomSlots& slots, const PreviewState& state) {
     SlotPicture preview = BlankPreview();
-    ComposeRoom(preview,
-                {[&](PartSlot slot) -> const SlotPicture& { return package.pictures[slot]; },
-                 BuiltInPlacementRects()},
-                state);
+    ComposeRoom(preview, slots, state);
     return preview;
 }
 
@@ -54,13 +64,13 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-Bytes JpegOf(const RgbImage& image, const std::string& file) {
+template <class Picture> Bytes JpegOf(const Picture& picture, const std::string& file) {
     Bytes jpeg;
-    ForFile(file, [&] { jpeg = EncodeJpeg(image, PreviewJpegQuality); });
+    ForFile(file, [&] { jpeg = EncodeJpeg(picture, PreviewJpegQuality); });
     return jpeg;
 }
 
-int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
+int RunRender(const std::vector<std::string>& words, Output&, Output&) {
     const Arguments arguments =
         ParseArguments(words, {"--door", "--box", "--bed"}, {"--night", "--letters"});
     if (arguments.positional.size() != 2) {
@@ -72,31 +82,46 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
         throw Failure(out, "the name must end in .jpg, .jpeg or .bmp");
     }
     const PreviewState state = StateOf(arguments);
-    const SlotPicture preview = Compose(ReadPackage(arguments.positional[0]), state);
-    WriteOutput(out, bmp ? EncodeBmp(preview) : JpegOf(ToRgbImage(preview), out));
+    const std::string& file = arguments.positional[0];
+    const Bytes bytes = ReadInput(file);
+    const CheckedPackage package = CheckPackage(file, bytes);
+    RoomSlots slots = SlotsOf(package);
+    const SlotPicture preview = Compose(slots, state);
+    WriteOutput(out, bmp ? EncodeBmp(preview) : JpegOf(preview, out));
     return 0;
 }
 
-int RunRenderAll(const std::vector<std::string>& words, std::ostream&, std::ostream&) {
+int RunRenderAll(const std::vector<std::string>& words, Output&, Output&) {
     const Arguments arguments = ParseArguments(words, {"--sheet"}, {});
     if (arguments.positional.size() != 2) {
         throw Failure("usage", RenderAllUsage);
     }
-    const RoomPackage package = ReadPackage(arguments.positional[0]);
+    const std::string& input = arguments.positional[0];
+    const Bytes bytes = ReadInput(input);
+    const CheckedPackage package = CheckPackage(input, bytes);
+    RoomSlots slots = SlotsOf(package);
     const std::string& folder = arguments.positional[1];
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         throw Failure(folder, "cannot be created: " + error.message());
     }
-    std::vector<SheetCell> cells;
-    for (const PreviewState& state : AllPreviewStates()) {
-        cells.push_back({state, Compose(package, state)});
-        const std::string file = JoinPath(folder, StateName(state) + ".jpg");
-        WriteOutput(file, JpegOf(ToRgbImage(cells.back().preview), file));
+    const std::optional<std::string> sheetFile = arguments.Value("--sheet");
+    std::optional<ContactSheet> sheet;
+    if (sheetFile) {
+        sheet.emplace(static_cast<int>(AllPreviewStates().size()));
     }
-    if (const std::optional<std::string> sheet = arguments.Value("--sheet")) {
-        WriteOutput(*sheet, JpegOf(ContactSheet(cells), *sheet));
+    SlotPicture preview = BlankPreview();
+    for (const PreviewState& state : AllPreviewStates()) {
+        ComposeRoom(preview, slots, state);
+        const std::string file = JoinPath(folder, StateName(state) + ".jpg");
+        WriteOutput(file, JpegOf(preview, file));
+        if (sheet) {
+            sheet->Add(state, preview);
+        }
+    }
+    if (sheet) {
+        WriteOutput(*sheetFile, JpegOf(sheet->Image(), *sheetFile));
     }
     return 0;
 }

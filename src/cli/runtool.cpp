@@ -6,7 +6,7 @@
 namespace tessaly::cli {
 namespace {
 
-void PrintUsage(std::ostream& out) {
+void PrintUsage(Output& out) {
     out << "usage: tessaly-pac COMMAND ...\n\n"
            "Works on Tessaly room packages (.pac) in batch. Inputs are read whole before\n"
            "anything is written, and every output replaces its file only when complete.\n\n";
@@ -21,7 +21,7 @@ void PrintUsage(std::ostream& out) {
 
 } // namespace
 
-int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+int RunTool(const std::vector<std::string>& words, Output& out, Output& err) {
     if (words.size() == 1 && words[0] == "--help") {
         PrintUsage(out);
         return 0;

@@ -67,9 +67,19 @@ TEST(PreviewStates, FortyEightDistinctNames) {
 }
 
 TEST(ContactSheet, HoldsEveryCellWithItsLabel) {
-    std::vector<SheetCell> cells(9, SheetCell{{}, BlankPreview()});
-    std::fill(cells[8].preview.pixels.begin(), cells[8].preview.pixels.end(), BlackIndex);
-    const RgbImage sheet = ContactSheet(cells);
+    ContactSheet contactSheet(9);
+    SlotPicture first = BlankPreview();
+    first.Set(0, 0, BlackIndex); // the top-left 2x2 block: black, white, red 238, white
+    first.Set(0, 1, 215);
+    contactSheet.Add({}, first);
+    for (int i = 1; i < 8; ++i) {
+        contactSheet.Add({}, BlankPreview());
+    }
+    SlotPicture black = BlankPreview();
+    std::fill(black.pixels.begin(), black.pixels.end(), BlackIndex);
+    contactSheet.Add({}, black);
+    const RgbImage& sheet = contactSheet.Image();
+    EXPECT_EQ(sheet.At(6, 6), (Rgb{(255 + 255 + 238) / 4, 255 / 2, 255 / 2})); // the mean
     EXPECT_EQ(sheet.width, 6 + 8 * 166);
     EXPECT_GT(sheet.height, 2 * 120);
     EXPECT_EQ(sheet.At(6 + 10, 6 + 10), (Rgb{255, 255, 255})); // first thumbnail, white

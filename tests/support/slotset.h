@@ -16,7 +16,8 @@ struct SlotSet {
     }
     SlotPicture Compose(const PreviewState& state) const {
         SlotPicture preview = BlankPreview();
-        ComposeRoom(preview, Slots(), state);
+        RoomSlots slots = Slots();
+        ComposeRoom(preview, slots, state);
         return preview;
     }
 };

@@ -2,7 +2,6 @@
 
 #include "cli/clitool.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,10 +17,10 @@ struct ToolRun {
 // Runs tessaly-pac in-process with the words after the program name. The test program
 // lies beside the data files, as tessaly-pac does.
 inline ToolRun Tool(const std::vector<std::string>& words) {
-    std::ostringstream out;
-    std::ostringstream err;
+    cli::Output out;
+    cli::Output err;
     const int status = cli::RunTool(words, out, err);
-    return {status, out.str(), err.str()};
+    return {status, out.Text(), err.Text()};
 }
 
 } // namespace tessaly::test

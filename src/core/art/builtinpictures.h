@@ -4,17 +4,21 @@
 #include "core/slots/slotpicture.h"
 
 #include <array>
+#include <cstdint>
+#include <span>
 
 namespace tessaly {
 
-// The picture a slot holds when the main window is created: the built-in size and
-// depth of the slot, 8-bit pictures in RoomPalette (the three letters carry tables of
-// their own), 1-bit masks with the black-then-white table, all black but the bubble's
-// and the letters', which are black inside the drawn shape and white around it.
+// The picture a slot holds when the main window is created, as art::DrawBuiltInPictures
+// draws it. The build runs that drawing code once and embeds the forty bitmaps, so the
+// programs only decode them: BuiltInPicture decodes one at each call.
 SlotPicture BuiltInPicture(PartSlot slot);
 
-// The built-in pictures of all forty slots in slot order, drawn once and kept for the
+// The built-in pictures of all forty slots in slot order, decoded once and kept for the
 // life of the program.
 const std::array<SlotPicture, SlotCount>& BuiltInPictures();
+
+// The embedded bitmap file of a slot's built-in picture, as EncodeBmp writes it.
+std::span<const std::uint8_t> BuiltInBitmap(PartSlot slot);
 
 } // namespace tessaly

@@ -81,28 +81,37 @@ FileDescriptor OpenRegularFile(const std::string& path, std::uint64_t& size) {
     return file;
 }
 
-// Reads up to limit bytes; more being there is reported through tooLarge.
+// Reads up to limit bytes; more being there is reported through tooLarge. The bytes are
+// read straight into the result, sized by what the file holds when opened (and grown if
+// it grows), with one byte more to see a file that goes past the limit.
 Bytes ReadUpTo(const std::string& path, std::size_t limit, bool& tooLarge) {
     std::uint64_t size = 0;
     FileDescriptor file = OpenRegularFile(path, size);
-    Bytes bytes;
-    bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
-    std::uint8_t chunk[65536];
+    const std::size_t wanted = limit + 1; // limits are far below the largest size_t
+    Bytes bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)) + 1);
+    std::size_t got = 0;
     for (;;) {
-        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+        if (got == bytes.size() && got < wanted) {
+            bytes.resize(std::min(wanted, got + std::max<std::size_t>(got, 65536)));
+        }
+        if (got == bytes.size()) {
+            break;
+        }
+        const ssize_t n = ::read(file.get(), bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
             throw FileOpenError(CannotOpenFileText(path));
         }
-        const auto got = static_cast<std::size_t>(n);
-        tooLarge = bytes.size() + got > limit;
-        bytes.insert(bytes.end(), chunk, chunk + std::min(got, limit - bytes.size()));
-        if (n == 0 || tooLarge) {
-            return bytes;
+        if (n == 0) {
+            break;
         }
+        got += static_cast<std::size_t>(n);
     }
+    tooLarge = got > limit;
+    bytes.resize(std::min(got, limit));
+    return bytes;
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
 
+#include <algorithm>
+
 namespace tessaly {
 namespace {
 
@@ -32,8 +34,12 @@ void UnpackRow(const std::uint8_t* row, int bitsPerPixel, int width, std::uint8_
         std::copy(row, row + width, target);
         return;
     }
-    for (int x = 0; x < width; ++x) {
-        target[x] = (row[x / 8] >> (7 - x % 8)) & 1;
+    for (int x = 0; x < width; x += 8) {
+        const std::uint8_t bits = row[x / 8];
+        const int count = std::min(8, width - x);
+        for (int k = 0; k < count; ++k) {
+            target[x + k] = static_cast<std::uint8_t>((bits >> (7 - k)) & 1);
+        }
     }
 }
 
@@ -94,6 +100,31 @@ void CheckInfoHeader(const InfoHeader& h, std::size_t fileSize) {
     }
 }
 
+// Where the parts of a checked BMP file lie.
+struct BmpLayout {
+    InfoHeader header;
+    std::uint32_t colours;
+    std::size_t tableAt;
+    std::size_t rowsAt;
+    std::size_t stride;
+};
+
+BmpLayout CheckedLayout(std::span<const std::uint8_t> bytes) {
+    const InfoHeader h = ReadInfoHeader(bytes);
+    CheckInfoHeader(h, bytes.size());
+    const std::uint32_t colours = h.coloursUsed ? h.coloursUsed : 1u << h.bitsPerPixel;
+    const std::size_t tableAt = FileHeaderSize + h.size;
+    if (bytes.size() - tableAt < std::size_t{4} * colours) {
+        Refuse("the colour table is cut short");
+    }
+    const std::size_t rowsAt = tableAt + std::size_t{4} * colours;
+    const auto stride = static_cast<std::size_t>(BmpRowStride(h.width, h.bitsPerPixel));
+    if ((bytes.size() - rowsAt) / stride < static_cast<std::size_t>(h.height)) {
+        Refuse("the pixel rows are cut short");
+    }
+    return BmpLayout{h, colours, tableAt, rowsAt, stride};
+}
+
 } // namespace
 
 std::int64_t BmpRowStride(std::int64_t width, int bitsPerPixel) {
@@ -135,19 +166,13 @@ Bytes EncodeBmp(const SlotPicture& picture) {
     return out;
 }
 
+void CheckBmp(std::span<const std::uint8_t> bytes) {
+    CheckedLayout(bytes);
+}
+
 SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
-    const InfoHeader h = ReadInfoHeader(bytes);
-    CheckInfoHeader(h, bytes.size());
-    const std::uint32_t colours = h.coloursUsed ? h.coloursUsed : 1u << h.bitsPerPixel;
-    const std::size_t tableAt = FileHeaderSize + h.size;
-    if (bytes.size() - tableAt < std::size_t{4} * colours) {
-        Refuse("the colour table is cut short");
-    }
-    const std::size_t rowsAt = tableAt + std::size_t{4} * colours;
-    const auto stride = static_cast<std::size_t>(BmpRowStride(h.width, h.bitsPerPixel));
-    if ((bytes.size() - rowsAt) / stride < static_cast<std::size_t>(h.height)) {
-        Refuse("the pixel rows are cut short");
-    }
+    const BmpLayout layout = CheckedLayout(bytes);
+    const InfoHeader& h = layout.header;
     SlotPicture picture;
     picture.width = h.width;
     picture.height = h.height;
@@ -155,15 +180,15 @@ SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
     picture.xPelsPerMeter = h.xPelsPerMeter;
     picture.yPelsPerMeter = h.yPelsPerMeter;
     picture.importantColours = h.importantColours;
-    picture.colourTable.reserve(colours);
-    for (std::size_t i = 0; i < colours; ++i) {
-        const std::size_t at = tableAt + 4 * i;
+    picture.colourTable.reserve(layout.colours);
+    for (std::size_t i = 0; i < layout.colours; ++i) {
+        const std::size_t at = layout.tableAt + 4 * i;
         picture.colourTable.push_back(Rgb{bytes[at + 2], bytes[at + 1], bytes[at]});
     }
     picture.pixels.resize(static_cast<std::size_t>(h.width) * h.height);
     for (int y = 0; y < h.height; ++y) {
         const std::size_t fileRow = static_cast<std::size_t>(h.height - 1 - y);
-        UnpackRow(&bytes[rowsAt + fileRow * stride], h.bitsPerPixel, h.width,
+        UnpackRow(&bytes[layout.rowsAt + fileRow * layout.stride], h.bitsPerPixel, h.width,
                   &picture.pixels[static_cast<std::size_t>(y) * h.width]);
     }
     return picture;

@@ -24,6 +24,9 @@ Bytes EncodeBmp(const SlotPicture& picture);
 // bytes or more. Every size and offset is checked against the bytes given; anything
 // else throws PlatformError with the invalid-bitmap text and a reason.
 SlotPicture DecodeBmp(std::span<const std::uint8_t> bytes);
+// Runs every check of DecodeBmp, with the same errors, without unpacking the pixels: a
+// file it passes decodes.
+void CheckBmp(std::span<const std::uint8_t> bytes);
 
 // The file forms of the two: WriteBmpFile replaces the file only once the whole bitmap is
 // written (see WriteFileAtomically); WriteScratchBmpFile

@@ -2,6 +2,8 @@
 
 #include "core/preview/sheetfont.h"
 
+#include <algorithm>
+
 namespace tessaly {
 namespace {
 
@@ -28,19 +30,21 @@ std::vector<std::string> LabelOf(const PreviewState& s) {
 
 // A half-size copy: each pixel the mean colour of a 2x2 block.
 void DrawThumbnail(RgbImage& sheet, int left, int top, const SlotPicture& preview) {
+    const IndexColours colours = ColoursOf(preview.colourTable);
+    const auto width = static_cast<std::size_t>(preview.width);
     for (int y = 0; y < ThumbHeight; ++y) {
-        for (int x = 0; x < ThumbWidth; ++x) {
-            int sum[3] = {0, 0, 0};
-            for (int k = 0; k < 4; ++k) {
-                const Rgb c = preview.ColourAt(2 * x + k % 2, 2 * y + k / 2);
-                sum[0] += c.red;
-                sum[1] += c.green;
-                sum[2] += c.blue;
-            }
-            sheet.Set(left + x, top + y,
-                      Rgb{static_cast<std::uint8_t>(sum[0] / 4),
-                          static_cast<std::uint8_t>(sum[1] / 4),
-                          static_cast<std::uint8_t>(sum[2] / 4)});
+        const std::uint8_t* upper = &preview.pixels[2 * static_cast<std::size_t>(y) * width];
+        const std::uint8_t* lower = upper + width;
+        std::uint8_t* out =
+            &sheet.rgb[(static_cast<std::size_t>(top + y) * sheet.width + left) * 3];
+        for (int x = 0; x < 2 * ThumbWidth; x += 2) {
+            const Rgb a = colours[upper[x]];
+            const Rgb b = colours[upper[x + 1]];
+            const Rgb c = colours[lower[x]];
+            const Rgb d = colours[lower[x + 1]];
+            *out++ = static_cast<std::uint8_t>((a.red + b.red + c.red + d.red) / 4);
+            *out++ = static_cast<std::uint8_t>((a.green + b.green + c.green + d.green) / 4);
+            *out++ = static_cast<std::uint8_t>((a.blue + b.blue + c.blue + d.blue) / 4);
         }
     }
 }
@@ -69,21 +73,21 @@ std::string StateName(const PreviewState& s) {
            (s.lettersAndBubble ? "_letters" : "");
 }
 
-RgbImage ContactSheet(const std::vector<SheetCell>& cells) {
-    const int rows = (static_cast<int>(cells.size()) + Columns - 1) / Columns;
-    const int columns = std::min<int>(Columns, static_cast<int>(cells.size()));
-    RgbImage sheet =
-        RgbImage::Filled(Gap + columns * CellWidth, Gap + rows * CellHeight, Background);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const int left = Gap + static_cast<int>(i) % Columns * CellWidth;
-        const int top = Gap + static_cast<int>(i) / Columns * CellHeight;
-        DrawThumbnail(sheet, left, top, cells[i].preview);
-        int line = 0;
-        for (const std::string& text : LabelOf(cells[i].state)) {
-            DrawSheetText(sheet, left, top + ThumbHeight + 4 + SheetLineHeight * line++, text, Ink);
-        }
+ContactSheet::ContactSheet(int cellCount) {
+    const int rows = (cellCount + Columns - 1) / Columns;
+    const int columns = std::min(Columns, cellCount);
+    sheet_ = RgbImage::Filled(Gap + columns * CellWidth, Gap + rows * CellHeight, Background);
+}
+
+void ContactSheet::Add(const PreviewState& state, const SlotPicture& preview) {
+    const int left = Gap + added_ % Columns * CellWidth;
+    const int top = Gap + added_ / Columns * CellHeight;
+    DrawThumbnail(sheet_, left, top, preview);
+    int line = 0;
+    for (const std::string& text : LabelOf(state)) {
+        DrawSheetText(sheet_, left, top + ThumbHeight + 4 + SheetLineHeight * line++, text, Ink);
     }
-    return sheet;
+    ++added_;
 }
 
 } // namespace tessaly

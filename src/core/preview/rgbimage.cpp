@@ -1,12 +1,16 @@
 #include "core/preview/rgbimage.h"
 
+#include <algorithm>
+
 namespace tessaly {
 
 RgbImage RgbImage::Filled(int width, int height, Rgb colour) {
     RgbImage image{width, height, {}};
-    image.rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-    for (int i = 0; i < width * height; ++i) {
-        image.rgb.insert(image.rgb.end(), {colour.red, colour.green, colour.blue});
+    image.rgb.resize(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t at = 0; at < image.rgb.size(); at += 3) {
+        image.rgb[at] = colour.red;
+        image.rgb[at + 1] = colour.green;
+        image.rgb[at + 2] = colour.blue;
     }
     return image;
 }
@@ -23,14 +27,10 @@ void RgbImage::Set(int x, int y, Rgb colour) {
     rgb[at + 2] = colour.blue;
 }
 
-RgbImage ToRgbImage(const SlotPicture& picture) {
-    RgbImage image = RgbImage::Filled(picture.width, picture.height, Rgb{});
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            image.Set(x, y, picture.ColourAt(x, y));
-        }
-    }
-    return image;
+IndexColours ColoursOf(const std::vector<Rgb>& colourTable) {
+    IndexColours colours{};
+    std::copy_n(colourTable.begin(), std::min(colourTable.size(), colours.size()), colours.begin());
+    return colours;
 }
 
 } // namespace tessaly

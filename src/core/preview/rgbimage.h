@@ -2,6 +2,7 @@
 
 #include "core/slots/slotpicture.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +19,9 @@ struct RgbImage {
     void Set(int x, int y, Rgb colour);
 };
 
-// Each pixel of a palettised picture as its colour-table colour.
-RgbImage ToRgbImage(const SlotPicture& picture);
+// The colour of each of the 256 indices through a colour table; an index past the end
+// of the table reads as black, as SlotPicture::ColourAt reads it.
+using IndexColours = std::array<Rgb, 256>;
+IndexColours ColoursOf(const std::vector<Rgb>& colourTable);
 
 } // namespace tessaly

@@ -1,7 +1,7 @@
 #include "core/preview/sheetfont.h"
 
+#include <algorithm>
 #include <array>
-#include <map>
 
 namespace tessaly {
 namespace {
@@ -10,8 +10,13 @@ constexpr int GlyphWidth = 5;
 constexpr int GlyphHeight = 7;
 using Glyph = std::array<std::uint8_t, GlyphHeight>; // one row a byte, bit 4 leftmost
 
+struct GlyphEntry {
+    char character;
+    Glyph rows;
+};
+
 // Lower-case letters, digits and a few signs: enough for the contact sheet's labels.
-const std::map<char, Glyph> Glyphs{
+constexpr std::array<GlyphEntry, 41> Glyphs{{
     {'+', {0x00, 0x04, 0x04, 0x1F, 0x04, 0x04, 0x00}},
     {',', {0x00, 0x00, 0x00, 0x00, 0x04, 0x04, 0x08}},
     {'-', {0x00, 0x00, 0x00, 0x1F, 0x00, 0x00, 0x00}},
@@ -53,17 +58,22 @@ const std::map<char, Glyph> Glyphs{
     {'x', {0x00, 0x00, 0x11, 0x0A, 0x04, 0x0A, 0x11}},
     {'y', {0x00, 0x11, 0x11, 0x11, 0x0F, 0x01, 0x0E}},
     {'z', {0x00, 0x00, 0x1F, 0x02, 0x04, 0x08, 0x1F}},
-};
+}};
+
+const Glyph* GlyphOf(char c) {
+    const auto found = std::ranges::find(Glyphs, c, &GlyphEntry::character);
+    return found == Glyphs.end() ? nullptr : &found->rows;
+}
 
 } // namespace
 
 void DrawSheetText(RgbImage& image, int left, int top, const std::string& text, Rgb colour) {
     int x = left;
     for (char c : text) {
-        if (const auto glyph = Glyphs.find(c); glyph != Glyphs.end()) {
+        if (const Glyph* glyph = GlyphOf(c)) {
             for (int row = 0; row < GlyphHeight; ++row) {
                 for (int column = 0; column < GlyphWidth; ++column) {
-                    const bool ink = glyph->second[row] >> (GlyphWidth - 1 - column) & 1;
+                    const bool ink = (*glyph)[row] >> (GlyphWidth - 1 - column) & 1;
                     const int px = x + column;
                     const int py = top + row;
                     if (ink && px >= 0 && py >= 0 && px < image.width && py < image.height) {

@@ -17,8 +17,12 @@ void SetFontFace(QWidget* widget, const std::string& line) {
     if (line.empty()) {
         return;
     }
+    const QStringList families{Wide(FontFaceName(line))};
+    if (widget->font().families() == families) {
+        return; // the face it has, perhaps from its parent: a change would only relayout
+    }
     QFont font = widget->font();
-    font.setFamilies({Wide(FontFaceName(line))});
+    font.setFamilies(families);
     widget->setFont(font);
 }
 

@@ -143,16 +143,23 @@ void TCheckForm::ApplyTexts() {
     LaBSetting->setText(text(CheckLaBSetting));
 }
 
+RoomSlots& TCheckForm::Slots() {
+    if (!slots_) {
+        slots_.emplace(mainForm_.Room());
+    }
+    return *slots_;
+}
+
 void TCheckForm::TimeSettingChange() {
-    DrawTimeLayers(preview_, mainForm_.Room(), TextIsEntry(TimeSetting, 1));
+    DrawTimeLayers(preview_, Slots(), TextIsEntry(TimeSetting, 1));
 }
 
 void TCheckForm::TBoxSettingChange() {
-    DrawTreasureBox(preview_, mainForm_.Room(), TextIsEntry(TBoxSetting, 1));
+    DrawTreasureBox(preview_, Slots(), TextIsEntry(TBoxSetting, 1));
 }
 
 void TCheckForm::BedSettingChange() {
-    DrawBed(preview_, mainForm_.Room(), TextIsEntry(BedSetting, 1));
+    DrawBed(preview_, Slots(), TextIsEntry(BedSetting, 1));
 }
 
 void TCheckForm::DoorSettingChange() {
@@ -162,13 +169,13 @@ void TCheckForm::DoorSettingChange() {
     const DoorState door = TextIsEntry(DoorSetting, 2)   ? DoorState::Open
                            : TextIsEntry(DoorSetting, 1) ? DoorState::HalfOpen
                                                          : DoorState::Closed;
-    DrawDoor(preview_, mainForm_.Room(), door);
+    DrawDoor(preview_, Slots(), door);
 }
 
 void TCheckForm::LaBSettingClick() {
     DoorSettingChange();
     if (LaBSetting->isChecked()) {
-        DrawLettersAndBubble(preview_, mainForm_.Room());
+        DrawLettersAndBubble(preview_, Slots());
     }
     ShowPreview();
 }
@@ -181,7 +188,7 @@ void TCheckForm::SaveBtnClick() {
     if (!SaveDlg.Execute()) {
         return;
     }
-    const Bytes jpeg = EncodeJpeg(ToRgbImage(preview_), PreviewJpegQuality);
+    const Bytes jpeg = EncodeJpeg(preview_, PreviewJpegQuality);
     WriteFileAtomically(Narrow(SaveDlg.FileName()), jpeg);
 }
 

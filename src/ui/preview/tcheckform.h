@@ -5,6 +5,7 @@
 #include "ui/shell/filedialog.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -59,11 +60,15 @@ class TCheckForm : public QDialog {
     QLabel* AddLabel(const char* name, int top, int width, const char* caption);
     void ApplyTexts();
     void ShowPreview();
+    RoomSlots& Slots();
 
     TMainForm& mainForm_;
     Desktop& desktop_;
     const TextList* labelTexts_ = nullptr;
     SlotPicture preview_;
+    // The slots as the composition reads them, kept from the first composition on: the
+    // dialog is modal, so the main window's pictures cannot change while it is open.
+    std::optional<RoomSlots> slots_;
 };
 
 // Whether a choice box's text equals the text of its entry n, exactly.

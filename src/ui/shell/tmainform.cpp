@@ -8,12 +8,12 @@
 #include "ui/shell/errorguard.h"
 #include "ui/shell/mainformdesign.h"
 #include "ui/shell/narrowtext.h"
+#include "ui/shell/programicon.h"
 #include "ui/shell/roomtextfield.h"
 #include "ui/shell/settingsstore.h"
 #include "ui/shell/slotimage.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -180,13 +180,15 @@ void TMainForm::ReadLanguageSetting() {
     settings_.WriteString(LanguageSettingName, DefaultLanguageCode);
 }
 
-// The icon beside the program, in its sizes, for every window of the program.
+// The icon beside the program, in its sizes, for every window of the program; its files
+// are read when a window system first asks for it.
 void TMainForm::SetProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 256}) {
-        icon.addFile(Wide(JoinPath(ProgramDir, "icons/tessaly-" + std::to_string(size) + ".png")));
+    const QList<int> sizes{16, 32, 48, 64, 256};
+    QStringList files;
+    for (int size : sizes) {
+        files.append(Wide(JoinPath(ProgramDir, "icons/tessaly-" + std::to_string(size) + ".png")));
     }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(LazyFileIcon(files, sizes));
 }
 
 // A stored language whose set cannot be loaded must not lock the user out: the error is

@@ -1,4 +1,6 @@
+#include "core/art/builtindrawing.h"
 #include "core/art/builtinpictures.h"
+#include "core/bitmap/bmpcodec.h"
 
 #include <algorithm>
 #include <array>
@@ -21,6 +23,18 @@ template <class F> void ForOverlap(PlacementRect a, PlacementRect b, F f) {
         for (int x = std::max(a.left, b.left); x <= std::min(a.right, b.right); ++x) {
             f(x, y);
         }
+    }
+}
+
+// The build embeds the pictures the drawing code drew then; they must still be what it
+// draws now, byte for byte (a stale build step would show here).
+TEST(BuiltInPictures, EmbeddedBitmapsAreWhatTheDrawingCodeDraws) {
+    const auto drawn = art::DrawBuiltInPictures();
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        const Bytes bitmap = EncodeBmp(drawn[slot]);
+        const auto embedded = BuiltInBitmap(slot);
+        EXPECT_TRUE(std::ranges::equal(bitmap, embedded)) << slot;
+        EXPECT_EQ(BuiltInPicture(slot), drawn[slot]) << slot;
     }
 }
 

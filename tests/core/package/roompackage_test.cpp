@@ -1,6 +1,7 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/platformerror.h"
 #include "core/bitmap/bmpcodec.h"
+#include "core/package/checkedpackage.h"
 #include "core/package/roompackage.h"
 #include "support/packagebytes.h"
 
@@ -109,11 +110,37 @@ TEST(RoomPackage, MalformedPackagesAreRefused) {
         {"size field below a header", [&](Bytes& b) { PutU32(b, at[Slot::DoorDay] + 2, 53); }},
         {"entry not a bitmap", [&](Bytes& b) { b[at[Slot::DoorOpen]] = 'X'; }},
         {"entry with a bad depth", [&](Bytes& b) { b[at[MaskOf(Slot::TBox)] + 28] = 24; }},
+        // slots the preview never draws
+        {"never-drawn entry with a bad depth", [&](Bytes& b) { b[at[Slot::WinIO] + 28] = 4; }},
+        {"never-drawn entry with rows cut short",
+         [&](Bytes& b) { PutU32(b, at[MaskOf(Slot::DoorNight)] + 22, 900); }},
     };
     for (const Malformed& c : cases) {
         Bytes bytes = good;
         c.damage(bytes);
-        EXPECT_THROW(Decode(bytes), PlatformError) << c.name;
+        std::string refusal;
+        try {
+            Decode(bytes);
+        } catch (const PlatformError& error) {
+            refusal = error.what();
+        }
+        EXPECT_FALSE(refusal.empty()) << c.name;
+        // The package read for rendering refuses it in the same words.
+        try {
+            CheckedPackage{bytes};
+            ADD_FAILURE() << c.name;
+        } catch (const PlatformError& error) {
+            EXPECT_EQ(error.what(), refusal) << c.name;
+        }
+    }
+}
+
+TEST(RoomPackage, CheckedPackageUnpacksWhatItIsAskedFor) {
+    const Bytes bytes = BuiltInPackage({"Room", "", ""});
+    const CheckedPackage checked(bytes);
+    EXPECT_EQ(checked.Texts().name, "Room");
+    for (PartSlot slot : {MaskOf(Slot::Room), Slot::Room, MaskOf(Slot::DoorNight)}) {
+        EXPECT_EQ(checked.Decode(slot), Decode(bytes).pictures[slot]) << slot;
     }
 }
 

@@ -51,9 +51,20 @@ bool HasBaselineFrame(const Bytes& bytes) {
     return false;
 }
 
+RgbImage ColoursOfPixels(const SlotPicture& picture) {
+    RgbImage rgb = RgbImage::Filled(picture.width, picture.height, Rgb{});
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            rgb.Set(x, y, picture.ColourAt(x, y));
+        }
+    }
+    return rgb;
+}
+
 TEST(JpegEncoder, PreviewBecomesABaselineColourJfifCloseToThePicture) {
-    const RgbImage rgb = ToRgbImage(test::BuiltInSlots().Compose({}));
-    const Bytes jpeg = EncodeJpeg(rgb, PreviewJpegQuality);
+    const SlotPicture preview = test::BuiltInSlots().Compose({});
+    const RgbImage rgb = ColoursOfPixels(preview);
+    const Bytes jpeg = EncodeJpeg(preview, PreviewJpegQuality);
     const Decoded decoded = DecodeJpeg(jpeg);
     EXPECT_EQ(decoded.width, 320);
     EXPECT_EQ(decoded.height, 240);
@@ -66,6 +77,15 @@ TEST(JpegEncoder, PreviewBecomesABaselineColourJfifCloseToThePicture) {
         difference += std::abs(int(rgb.rgb[i]) - int(decoded.rgb[i]));
     }
     EXPECT_LT(difference / static_cast<double>(rgb.rgb.size()), 8.0);
+}
+
+// A palettised picture is encoded as the colour picture of its pixels' colours, byte for
+// byte; indices past a short colour table are black.
+TEST(JpegEncoder, PalettisedPictureEncodesAsItsColours) {
+    SlotPicture picture = test::BuiltInSlots().Compose({true, DoorState::Open, true, true, true});
+    picture.colourTable.resize(200);
+    EXPECT_EQ(EncodeJpeg(picture, PreviewJpegQuality),
+              EncodeJpeg(ColoursOfPixels(picture), PreviewJpegQuality));
 }
 
 TEST(JpegEncoder, LibraryErrorsBecomeTheJpegErrorText) {

@@ -1,8 +1,10 @@
 #include "core/art/builtinpictures.h"
+#include "core/preview/contactsheet.h"
 #include "core/preview/roomcomposition.h"
 #include "support/slotset.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tessaly {
 namespace {
@@ -178,6 +180,174 @@ TEST(Composition, BuiltInRoomHidesTheViewsAndPartsCoverTheirPlaces) {
     const PlacementRect table = BuiltInPlacementRects()[Slot::Table];
     for (int y = table.top; y <= table.bottom; ++y) {
         EXPECT_EQ(preview.At(table.left + 2, y), pictures[Slot::Table].At(2, y - table.top)) << y;
+    }
+}
+
+// The composition as first written, kept as the oracle: the colour maps made for every
+// layer, the source pixel found by a division and checked against both pictures for
+// every target pixel.
+namespace reference {
+
+IndexMap MapOf(const std::vector<Rgb>& colourTable) {
+    IndexMap map;
+    map.fill(BlackIndex);
+    for (std::size_t i = 0; i < std::min<std::size_t>(colourTable.size(), 256); ++i) {
+        map[i] = NearestRoomIndex(colourTable[i]);
+    }
+    return map;
+}
+
+void DrawLayer(SlotPicture& preview, const PlacementRect& target, const SlotPicture& mask,
+               const SlotPicture& picture, int sourceWidth, int sourceHeight) {
+    const int targetWidth = target.right - target.left + 1;
+    const int targetHeight = target.bottom - target.top + 1;
+    const IndexMap maskMap = MapOf(mask.colourTable);
+    const IndexMap pictureMap = MapOf(picture.colourTable);
+    for (int y = std::max(target.top, 0); y <= std::min(target.bottom, preview.height - 1); ++y) {
+        const int sy = (y - target.top) * sourceHeight / targetHeight;
+        for (int x = std::max(target.left, 0); x <= std::min(target.right, preview.width - 1);
+             ++x) {
+            const int sx = (x - target.left) * sourceWidth / targetWidth;
+            if (sx < mask.width && sy < mask.height && sx < picture.width && sy < picture.height) {
+                const int m = maskMap[mask.At(sx, sy)];
+                const int p = pictureMap[picture.At(sx, sy)];
+                preview.Set(x, y, static_cast<std::uint8_t>((preview.At(x, y) | m) & p));
+            }
+        }
+    }
+}
+
+SlotPicture Compose(const std::array<SlotPicture, SlotCount>& slots, const PreviewState& s) {
+    struct Layer {
+        PartSlot picture;
+        PartSlot mask;
+        PartSlot place;
+    };
+    using namespace Slot;
+    const PartSlot box = s.boxOpen ? TBoxOpen : TBox;
+    const PartSlot bed = s.bedSleeping ? BedSleeping : Bed;
+    const PartSlot door = s.door == DoorState::Open       ? DoorOpen
+                          : s.door == DoorState::HalfOpen ? DoorHalf
+                                                          : DoorClose;
+    std::vector<Layer> layers{{s.night ? WinNight : WinDay, MaskOf(WinDay), WinDay},
+                              {s.night ? DoorNight : DoorDay, MaskOf(DoorDay), DoorDay},
+                              {Room, MaskOf(Room), Room},
+                              {Post, MaskOf(Post), Post},
+                              {Bath, MaskOf(Bath), Bath},
+                              {Table, MaskOf(Table), Table},
+                              {box, MaskOf(box), TBox},
+                              {bed, MaskOf(bed), Bed},
+                              {door, MaskOf(door), DoorClose}};
+    if (s.lettersAndBubble) {
+        for (PartSlot part : {Letter1, Letter2, Letter3, Bubble}) {
+            layers.push_back({part, MaskOf(part), part});
+        }
+    }
+    SlotPicture preview = BlankPreview();
+    for (const Layer& layer : layers) {
+        const PlacementRect target = layer.place == Room
+                                         ? PlacementRect{0, 0, RoomWidth - 1, RoomHeight - 1}
+                                         : BuiltInPlacementRects()[layer.place];
+        const SlotEntry& size = SlotCatalogue(layer.picture);
+        DrawLayer(preview, target, slots[layer.mask], slots[layer.picture], size.width,
+                  size.height);
+    }
+    return preview;
+}
+
+} // namespace reference
+
+// Rooms of random pictures: sizes smaller, equal to and larger than the built-in ones,
+// 1-bit and 8-bit, colour tables that are RoomPalette, a part of it, foreign colours or
+// a two-entry table in either order, and pixels past the end of a short table.
+class RandomRoom {
+  public:
+    explicit RandomRoom(unsigned seed) : random_(seed) {}
+
+    std::array<SlotPicture, SlotCount> Make() {
+        std::array<SlotPicture, SlotCount> slots;
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            const SlotEntry& entry = SlotCatalogue(slot);
+            const bool oneBit = Below(3) == 0;
+            SlotPicture& p = slots[slot];
+            p = SlotPicture::Blank(Side(entry.width), Side(entry.height), oneBit ? 1 : 8,
+                                   oneBit ? TwoColours() : Table());
+            const int values = oneBit ? 2 : 256;
+            const int shade = Below(values); // a run of one value now and then, as masks have
+            for (std::uint8_t& pixel : p.pixels) {
+                pixel = static_cast<std::uint8_t>(Below(4) == 0 ? shade : Below(values));
+            }
+        }
+        return slots;
+    }
+
+  private:
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    int Side(int builtIn) {
+        const int choices[] = {builtIn, builtIn, builtIn - 1 - Below(builtIn / 2 + 1),
+                               builtIn + 1 + Below(9)};
+        return std::max(1, choices[Below(4)]);
+    }
+    std::vector<Rgb> TwoColours() {
+        return Below(2) ? MaskColourTable() : std::vector<Rgb>{{255, 255, 255}, {0, 0, 0}};
+    }
+    Rgb AnyColour() {
+        return {static_cast<std::uint8_t>(Below(256)), static_cast<std::uint8_t>(Below(256)),
+                static_cast<std::uint8_t>(Below(256))};
+    }
+    std::vector<Rgb> Table() {
+        std::vector<Rgb> table(RoomPalette().begin(), RoomPalette().end());
+        switch (Below(4)) {
+        case 0:
+            return table;
+        case 1:
+            table.resize(static_cast<std::size_t>(1 + Below(255)));
+            return table;
+        case 2:
+            for (Rgb& colour : table) {
+                colour = AnyColour();
+            }
+            return table;
+        default:
+            table.resize(static_cast<std::size_t>(1 + Below(256)));
+            for (std::size_t i = 0; i < table.size(); i += 1 + Below(3)) {
+                table[i] = AnyColour();
+            }
+            return table;
+        }
+    }
+
+    std::mt19937 random_;
+};
+
+// Both ways of holding the slots: pictures read where they lie, and pictures handed over
+// (as tessaly-pac decodes them), each kept over all states as render-all keeps them.
+TEST(Composition, EqualsTheReferenceInEveryStateOfRandomRooms) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        test::SlotSet set;
+        set.pictures = RandomRoom(seed).Make();
+        RoomSlots borrowed = set.Slots();
+        RoomSlots taken = RoomSlots::Taking([&](PartSlot slot) { return set.pictures[slot]; },
+                                            BuiltInPlacementRects());
+        SlotPicture preview = BlankPreview();
+        for (const PreviewState& state : AllPreviewStates()) {
+            const SlotPicture expected = reference::Compose(set.pictures, state);
+            for (RoomSlots* slots : {&borrowed, &taken}) {
+                ComposeRoom(preview, *slots, state);
+                ASSERT_EQ(preview, expected) << "seed " << seed << ", " << StateName(state)
+                                             << (slots == &taken ? ", taken" : ", borrowed");
+            }
+        }
+    }
+}
+
+TEST(Composition, BuiltInRoomEqualsTheReferenceInEveryState) {
+    const test::SlotSet set = test::BuiltInSlots();
+    RoomSlots slots = set.Slots();
+    SlotPicture preview = BlankPreview();
+    for (const PreviewState& state : AllPreviewStates()) {
+        ComposeRoom(preview, slots, state);
+        ASSERT_EQ(preview, reference::Compose(set.pictures, state)) << StateName(state);
     }
 }
 

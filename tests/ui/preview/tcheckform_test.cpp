@@ -33,11 +33,10 @@ class CheckFormTest : public test::MainFormTest {
     }
     SlotPicture Expected(const PreviewState& state) const {
         SlotPicture preview = BlankPreview();
-        ComposeRoom(
-            preview,
-            {[this](PartSlot s) -> const SlotPicture& { return form->SlotImages[s]->Picture(); },
-             form->PlacementRects},
-            state);
+        RoomSlots roomSlots(
+            [this](PartSlot s) -> const SlotPicture& { return form->SlotImages[s]->Picture(); },
+            form->PlacementRects);
+        ComposeRoom(preview, roomSlots, state);
         return preview;
     }
     // Opens File > Check and runs the action on the dialog while it is shown.
