@@ -11,9 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!package) {
         return 0;
     }
-    RoomSlots slots{
-        [&](PartSlot slot) -> const SlotPicture& { return package->pictures[slot]; },
-        BuiltInPlacementRects()};
+    RoomSlots slots{[&](PartSlot slot) -> const SlotPicture& { return package->pictures[slot]; },
+                    BuiltInPlacementRects()};
     SlotPicture preview = BlankPreview();
     for (const PreviewState& state : AllPreviewStates()) {
         ComposeRoom(preview, slots, state);
