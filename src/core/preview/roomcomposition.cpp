@@ -3,6 +3,7 @@
 #include "core/slots/colourmatch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tessaly {
 namespace {
@@ -84,7 +85,19 @@ void DrawRow(std::uint8_t* out, const std::uint8_t* mask, const std::uint8_t* pi
     if (columns.sources.empty()) {
         mask += columns.sourceFirst;
         picture += columns.sourceFirst;
-        for (int i = 0; i < columns.count; ++i) {
+        int i = 0;
+        // Eight pixels at a time: OR and AND work on each byte of a word alone.
+        for (; i + 8 <= columns.count; i += 8) {
+            std::uint64_t o;
+            std::uint64_t m;
+            std::uint64_t p;
+            std::memcpy(&o, out + i, 8);
+            std::memcpy(&m, mask + i, 8);
+            std::memcpy(&p, picture + i, 8);
+            o = (o | m) & p;
+            std::memcpy(out + i, &o, 8);
+        }
+        for (; i < columns.count; ++i) {
             out[i] = static_cast<std::uint8_t>((out[i] | mask[i]) & picture[i]);
         }
         return;
