@@ -1,11 +1,13 @@
 #include "cli/clitool.h"
+#include "core/base/outputset.h"
 #include "core/base/paths.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/preview/contactsheet.h"
 #include "core/preview/jpegencoder.h"
 #include "core/preview/roomcomposition.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
 
 namespace tessaly::cli {
 namespace {
@@ -49,9 +51,14 @@ SlotPicture Compose(const RoomPackage& package, const PreviewState& state) {
     return preview;
 }
 
+// Whether the name ends in the extension, in any case: "OUT.JPG" is a JPEG name too.
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
+           std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 Bytes JpegOf(const RgbImage& image, const std::string& file) {
@@ -84,20 +91,27 @@ int RunRenderAll(const std::vector<std::string>& words, std::ostream&, std::ostr
     }
     const RoomPackage package = ReadPackage(arguments.positional[0]);
     const std::string& folder = arguments.positional[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        throw Failure(folder, "cannot be created: " + error.message());
-    }
+    const std::optional<std::string> sheet = arguments.Value("--sheet");
+    OutputSet output;
+    // Both targets are claimed first: one that cannot be written fails before any work.
+    ForFile(folder, [&] {
+        output.CreateFolder(folder);
+        if (sheet) {
+            output.Reserve(*sheet);
+        }
+    });
     std::vector<SheetCell> cells;
     for (const PreviewState& state : AllPreviewStates()) {
         cells.push_back({state, Compose(package, state)});
         const std::string file = JoinPath(folder, StateName(state) + ".jpg");
-        WriteOutput(file, JpegOf(ToRgbImage(cells.back().preview), file));
+        const Bytes jpeg = JpegOf(ToRgbImage(cells.back().preview), file);
+        ForFile(file, [&] { output.Add(file, jpeg); });
     }
-    if (const std::optional<std::string> sheet = arguments.Value("--sheet")) {
-        WriteOutput(*sheet, JpegOf(ContactSheet(cells), *sheet));
+    if (sheet) {
+        const Bytes jpeg = JpegOf(ContactSheet(cells), *sheet);
+        ForFile(*sheet, [&] { output.Add(*sheet, jpeg); });
     }
+    ForFile(folder, [&] { output.Commit(); });
     return 0;
 }
 

@@ -9,7 +9,8 @@ namespace {
 void PrintUsage(std::ostream& out) {
     out << "usage: tessaly-pac COMMAND ...\n\n"
            "Works on Tessaly room packages (.pac) in batch. Inputs are read whole before\n"
-           "anything is written, and every output replaces its file only when complete.\n\n";
+           "anything is written; a command's outputs appear all together or not at all,\n"
+           "also when it is interrupted. \"--\" ends the options.\n\n";
     for (const auto* commands : {&PackageCommands(), &RenderCommands()}) {
         for (const Command& command : *commands) {
             out << "  tessaly-pac " << command.usage << "\n";
@@ -19,9 +20,7 @@ void PrintUsage(std::ostream& out) {
            "Exit status: 0 done, 1 problems found (check), 2 bad input.\n";
 }
 
-} // namespace
-
-int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     if (words.size() == 1 && words[0] == "--help") {
         PrintUsage(out);
         return 0;
@@ -46,6 +45,19 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
         err << "tessaly-pac: out of memory\n";
     }
     return 2;
+}
+
+} // namespace
+
+// What a command printed counts only when it reached standard output: a full disk or a
+// closed file there is bad output, not success.
+int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(words, out, err);
+    if (!out.flush()) {
+        err << "tessaly-pac: standard output: cannot be written\n";
+        return 2;
+    }
+    return status;
 }
 
 } // namespace tessaly::cli

@@ -7,8 +7,10 @@ set(TESSALY_CORE_SOURCES
     art/builtinroom.cpp
     art/builtinshapes.cpp
     base/datafiles.cpp
+    base/outputset.cpp
     base/paths.cpp
     base/platformerror.cpp
+    base/temporaries.cpp
     base/wholefile.cpp
     bitmap/bmpcodec.cpp
     i18n/languagefile.cpp

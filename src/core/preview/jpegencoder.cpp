@@ -71,7 +71,7 @@ Bytes EncodeJpeg(const RgbImage& image, int quality) {
     }
     std::free(buffer);
     if (code != 0) {
-        throw PlatformError("JPEG エラー #" + std::to_string(code));
+        throw PlatformError(PlatformError::Kind::Jpeg, std::to_string(code));
     }
     return bytes;
 }
