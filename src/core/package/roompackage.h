@@ -20,7 +20,7 @@ inline constexpr std::size_t PackageHeaderSize = 1056;
 inline constexpr std::size_t MinPackageSize = 200000;
 
 // What a package may hold, so that no file makes a reader use memory without bound. A
-// room is 320 x 240 and its parts are smaller: the built-in package holds 288,600
+// room is 320 x 240 and its parts are smaller: the built-in package holds 330,002
 // pixels in all. The limit, 16 Mi pixels (one byte each once decoded, 16 MiB), leaves
 // room for rooms fifty times that size. A package at that limit needs about 20 MB of
 // file (8-bit rows, padded); files past 64 MiB are refused before they are read.
