@@ -46,6 +46,9 @@ bool PaletteMatches(const CheckInput& input) {
 void CheckVerdict(const CheckInput& input, PictureVerdict verdict) {
     Require((verdict == PictureVerdict::TooShort) == (input.file.size() < 34),
             "too short exactly when the tested fields are missing");
+    Require((verdict == PictureVerdict::NotABitmap) ==
+                (input.file.size() >= 34 && (input.file[0] != 'B' || input.file[1] != 'M')),
+            "not a bitmap exactly when a long enough file lacks the signature");
     if (IsMaskSlot(input.slot)) {
         Require(verdict != PictureVerdict::PictureDepth &&
                     verdict != PictureVerdict::PaletteDiffers,

@@ -19,10 +19,13 @@ Arguments ParseArguments(const std::vector<std::string>& words,
                          const std::set<std::string>& valueOptions,
                          const std::set<std::string>& flagOptions) {
     Arguments arguments;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.rfind("--", 0) != 0) {
+        if (optionsEnded || word.rfind("--", 0) != 0) {
             arguments.positional.push_back(word);
+        } else if (word == "--") {
+            optionsEnded = true;
         } else if (flagOptions.contains(word)) {
             arguments.flags.insert(word);
         } else if (valueOptions.contains(word) && i + 1 < words.size()) {
@@ -47,12 +50,15 @@ std::string ProgramDataDir() {
 void ForFile(const std::string& file, const std::function<void()>& action) {
     try {
         action();
-    } catch (const FileOpenError&) {
-        throw Failure(file, "cannot be opened");
-    } catch (const FileCreateError&) {
-        throw Failure(file, "cannot be written");
     } catch (const PlatformError& error) {
-        throw Failure(file, error.what());
+        switch (error.TextKind()) {
+        case PlatformError::Kind::CannotOpen:
+            throw Failure(error.Subject(), "cannot be opened");
+        case PlatformError::Kind::CannotCreate:
+            throw Failure(error.Subject(), "cannot be written");
+        default:
+            throw Failure(file, error.what());
+        }
     }
 }
 
@@ -76,7 +82,7 @@ RoomPackage DecodePackageOf(const std::string& file, const Bytes& bytes) {
 }
 
 RoomPackage ReadPackage(const std::string& file) {
-    return DecodePackageOf(file, ReadInput(file));
+    return DecodePackageOf(file, ReadInput(file, MaxPackageFileBytes));
 }
 
 std::string SlotFileName(int slot) {

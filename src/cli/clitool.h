@@ -37,7 +37,7 @@ struct Arguments {
 };
 
 // Splits words into positional ones and the options the command knows; anything else
-// is a Failure.
+// is a Failure. After "--" every word is positional.
 Arguments ParseArguments(const std::vector<std::string>& words,
                          const std::set<std::string>& valueOptions,
                          const std::set<std::string>& flagOptions);
@@ -45,7 +45,9 @@ Arguments ParseArguments(const std::vector<std::string>& words,
 // The folder of the running program, where its data files lie.
 std::string ProgramDataDir();
 
-// Runs an action on a file, turning the platform's errors into a Failure for that file.
+// Runs an action on a file, turning the platform's errors into a Failure: a file that
+// cannot be opened or written is named as the error names it, any other error is one
+// of the given file.
 void ForFile(const std::string& file, const std::function<void()>& action);
 Bytes ReadInput(const std::string& file, std::size_t maxBytes = DefaultMaxFileBytes);
 void WriteOutput(const std::string& file, const Bytes& bytes);

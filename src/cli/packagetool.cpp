@@ -3,13 +3,12 @@
 #include "cli/packagecheck.h"
 #include "core/art/builtinpictures.h"
 #include "core/base/datafiles.h"
+#include "core/base/outputset.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/package/roompackage.h"
 #include "core/pictures/picturecheck.h"
-
-#include <filesystem>
 
 namespace tessaly::cli {
 namespace {
@@ -97,7 +96,7 @@ int RunInfo(const std::vector<std::string>& words, Output& out, Output&) {
     const Arguments arguments = ParseArguments(words, {}, {"--json"});
     NeedPositional(arguments, 1, InfoUsage);
     const std::string& file = arguments.positional[0];
-    const Bytes bytes = ReadInput(file);
+    const Bytes bytes = ReadInput(file, MaxPackageFileBytes);
     const RoomPackage package = DecodePackageOf(file, bytes);
     const PackageLayout layout = LayOutPackage(bytes);
     arguments.Flag("--json") ? PrintInfoJson(out, package, layout)
@@ -113,18 +112,19 @@ int RunUnpack(const std::vector<std::string>& words, Output&, Output&) {
     const std::string& file = arguments.positional[0];
     const std::string& folder = arguments.positional[1];
     RoomPackage package = ReadPackage(file);
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        throw Failure(folder, "cannot be created: " + error.message());
-    }
-    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        WriteOutput(JoinPath(folder, SlotFileName(slot)), EncodeBmp(package.pictures[slot]));
-    }
-    for (int field = 0; field < 3; ++field) {
-        const std::string& text = TextOf(package.texts, field);
-        WriteOutput(JoinPath(folder, TextFileNames[field]), Bytes(text.begin(), text.end()));
-    }
+    OutputSet output;
+    ForFile(folder, [&] {
+        output.CreateFolder(folder);
+        for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+            output.Add(JoinPath(folder, SlotFileName(slot)), EncodeBmp(package.pictures[slot]));
+            package.pictures[slot] = {};
+        }
+        for (int field = 0; field < 3; ++field) {
+            const std::string& text = TextOf(package.texts, field);
+            output.Add(JoinPath(folder, TextFileNames[field]), Bytes(text.begin(), text.end()));
+        }
+        output.Commit();
+    });
     return 0;
 }
 
@@ -135,9 +135,14 @@ int RunPack(const std::vector<std::string>& words, Output&, Output&) {
     NeedPositional(arguments, 2, PackUsage);
     const std::string& folder = arguments.positional[0];
     std::array<SlotPicture, SlotCount> pictures;
+    std::int64_t pixels = 0;
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
         const std::string path = JoinPath(folder, SlotFileName(slot));
         ForFile(path, [&] { pictures[slot] = ReadBmpFile(path); });
+        pixels += std::int64_t{pictures[slot].width} * pictures[slot].height;
+        if (pixels > MaxPackagePixels) {
+            throw Failure(folder, PackagePixelsProblem(pixels));
+        }
     }
     RoomTexts texts;
     for (int field = 0; field < 3; ++field) {

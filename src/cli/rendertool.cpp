@@ -1,4 +1,5 @@
 #include "cli/clitool.h"
+#include "core/base/outputset.h"
 #include "core/base/paths.h"
 #include "core/bitmap/bmpcodec.h"
 #include "core/package/checkedpackage.h"
@@ -6,7 +7,8 @@
 #include "core/preview/jpegencoder.h"
 #include "core/preview/roomcomposition.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
 
 namespace tessaly::cli {
 namespace {
@@ -59,9 +61,14 @@ SlotPicture Compose(RoomSlots& slots, const PreviewState& state) {
     return preview;
 }
 
+// Whether the name ends in the extension, in any case: "OUT.JPG" is a JPEG name too.
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
+           std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 template <class Picture> Bytes JpegOf(const Picture& picture, const std::string& file) {
@@ -101,12 +108,15 @@ int RunRenderAll(const std::vector<std::string>& words, Output&, Output&) {
     const CheckedPackage package = CheckPackage(input, bytes);
     RoomSlots slots = SlotsOf(package);
     const std::string& folder = arguments.positional[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        throw Failure(folder, "cannot be created: " + error.message());
-    }
     const std::optional<std::string> sheetFile = arguments.Value("--sheet");
+    OutputSet output;
+    // Both targets are claimed first: one that cannot be written fails before any work.
+    ForFile(folder, [&] {
+        output.CreateFolder(folder);
+        if (sheetFile) {
+            output.Reserve(*sheetFile);
+        }
+    });
     std::optional<ContactSheet> sheet;
     if (sheetFile) {
         sheet.emplace(static_cast<int>(AllPreviewStates().size()));
@@ -115,14 +125,17 @@ int RunRenderAll(const std::vector<std::string>& words, Output&, Output&) {
     for (const PreviewState& state : AllPreviewStates()) {
         ComposeRoom(preview, slots, state);
         const std::string file = JoinPath(folder, StateName(state) + ".jpg");
-        WriteOutput(file, JpegOf(preview, file));
+        const Bytes jpeg = JpegOf(preview, file);
+        ForFile(file, [&] { output.Add(file, jpeg); });
         if (sheet) {
             sheet->Add(state, preview);
         }
     }
     if (sheet) {
-        WriteOutput(*sheetFile, JpegOf(sheet->Image(), *sheetFile));
+        const Bytes jpeg = JpegOf(sheet->Image(), *sheetFile);
+        ForFile(*sheetFile, [&] { output.Add(*sheetFile, jpeg); });
     }
+    ForFile(folder, [&] { output.Commit(); });
     return 0;
 }
 

@@ -9,7 +9,8 @@ namespace {
 void PrintUsage(Output& out) {
     out << "usage: tessaly-pac COMMAND ...\n\n"
            "Works on Tessaly room packages (.pac) in batch. Inputs are read whole before\n"
-           "anything is written, and every output replaces its file only when complete.\n\n";
+           "anything is written; a command's outputs appear all together or not at all,\n"
+           "also when it is interrupted. \"--\" ends the options.\n\n";
     for (const auto* commands : {&PackageCommands(), &RenderCommands()}) {
         for (const Command& command : *commands) {
             out << "  tessaly-pac " << command.usage << "\n";

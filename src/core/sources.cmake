@@ -10,7 +10,10 @@ set(TESSALY_ART_SOURCES
     art/builtinoutdoors.cpp
     art/builtinroom.cpp
     art/builtinshapes.cpp
+    base/outputset.cpp
+    base/paths.cpp
     base/platformerror.cpp
+    base/temporaries.cpp
     base/wholefile.cpp
     bitmap/bmpcodec.cpp
     slots/catalogue.cpp
@@ -19,7 +22,6 @@ set(TESSALY_ART_SOURCES
 set(TESSALY_CORE_SOURCES
     art/builtinpictures.cpp
     base/datafiles.cpp
-    base/paths.cpp
     i18n/languagefile.cpp
     i18n/languagelines.cpp
     package/checkedpackage.cpp

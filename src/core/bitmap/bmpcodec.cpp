@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::size_t FileHeaderSize = 14;
 constexpr std::uint32_t InfoHeaderSize = 40;
-constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 28;
 
 [[noreturn]] void Refuse(const std::string& reason) {
     throw PlatformError("Invalid bitmap: " + reason);
@@ -198,8 +197,8 @@ void WriteBmpFile(const SlotPicture& picture, const std::string& path) {
     WriteFileAtomically(path, EncodeBmp(picture));
 }
 
-void WriteScratchBmpFile(const SlotPicture& picture, const std::string& path) {
-    WriteScratchFile(path, EncodeBmp(picture));
+RemoveFileOnExit WriteScratchBmpFile(const SlotPicture& picture, const std::string& path) {
+    return WriteScratchFile(path, EncodeBmp(picture));
 }
 
 SlotPicture ReadBmpFile(const std::string& path) {

@@ -44,7 +44,7 @@ std::vector<std::string> SplitLanguageText(std::span<const std::uint8_t> bytes) 
 
 const std::string& TextList::Line(long index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= lines_.size()) {
-        throw PlatformError(ListIndexText(index));
+        throw PlatformError(PlatformError::Kind::ListIndex, std::to_string(index));
     }
     return lines_[static_cast<std::size_t>(index)];
 }

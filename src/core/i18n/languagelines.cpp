@@ -10,4 +10,9 @@ std::string AddedLineText(const TextList& list, const AddedLine& line) {
     return std::string(line.fallback);
 }
 
+std::string FillLine(std::string line, const std::string& value) {
+    const std::size_t at = line.find("%s");
+    return at == std::string::npos ? line : line.replace(at, 2, value);
+}
+
 } // namespace tessaly

@@ -107,4 +107,42 @@ struct AddedLine {
 // line's fallback. Never throws for a missing line.
 std::string AddedLineText(const TextList& list, const AddedLine& line);
 
+// Added message lines: the platform's error texts and hostile conditions (scratch
+// folder, files, memory, help), one block placed by its first line.
+namespace MessageLine {
+inline constexpr long FirstConditionLine = BaseCount;
+// The platform's texts: a set without them shows the fixed texts; %s is the path, the
+// list index or the JPEG library's error number.
+inline constexpr AddedLine PlatformCannotOpen{FirstConditionLine + 0, "ファイル %s は開けません"};
+inline constexpr AddedLine PlatformCannotCreate{FirstConditionLine + 1,
+                                                "ファイル %s を作成できません"};
+inline constexpr AddedLine PlatformListIndex{FirstConditionLine + 2,
+                                             "リストのインデックスが範囲を超えています (%s)"};
+inline constexpr AddedLine PlatformJpegError{FirstConditionLine + 3, "JPEG エラー #%s"};
+// A file chosen for a slot that is not a BMP picture at all; %s is its path.
+inline constexpr AddedLine NotABitmap{FirstConditionLine + 4, "The file %s is not a BMP picture."};
+// This user's private temporary folder cannot be used (%s is its path), so the scratch
+// files go to a fresh private folder instead.
+inline constexpr AddedLine ScratchCannotCreate{
+    FirstConditionLine + 5,
+    "The private temporary folder %s cannot be created. A new private folder is used instead."};
+inline constexpr AddedLine ScratchNotAFolder{
+    FirstConditionLine + 6, "The private temporary folder %s is a link or a file, not a folder. "
+                            "A new private folder is used instead."};
+inline constexpr AddedLine ScratchOtherOwner{
+    FirstConditionLine + 7, "The private temporary folder %s belongs to another user. A new "
+                            "private folder is used instead."};
+inline constexpr AddedLine ScratchOpenToOthers{
+    FirstConditionLine + 8, "Other users may open the private temporary folder %s. A new private "
+                            "folder is used instead."};
+// Help > Contents when no program can show the page; %s is its path.
+inline constexpr AddedLine HelpViewerMissing{FirstConditionLine + 9,
+                                             "No program is set up to show the help page %s."};
+// Any command that could not get the memory it needed.
+inline constexpr AddedLine NoMemory{FirstConditionLine + 10, "Out of memory"};
+} // namespace MessageLine
+
+// The line with its first "%s" replaced by the value: plain text replacement.
+std::string FillLine(std::string line, const std::string& value);
+
 } // namespace tessaly

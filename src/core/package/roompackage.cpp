@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t EntryLengthSize = 4;
 constexpr std::size_t BitmapHeaderSize = 54;
 constexpr std::size_t BitmapSizeField = 2;
+constexpr std::size_t BitmapWidthField = 18;
 constexpr std::size_t BitmapColoursUsedField = 46;
 
 [[noreturn]] void Refuse(const std::string& reason) {
@@ -34,6 +35,34 @@ void PutText(Bytes& header, std::size_t offset, const std::string& text, const c
 
 std::string EntryProblem(PartSlot slot, const std::string& what) {
     return "the entry of slot " + std::to_string(slot) + " " + what;
+}
+
+// The entry: the length field copied from the bitmap's size field, then the bitmap with
+// its colours-used field set to 0.
+void AppendPackageEntry(Bytes& package, PartSlot slot, Bytes bitmap) {
+    if (bitmap.size() < BitmapHeaderSize || U32At(bitmap, BitmapSizeField) != bitmap.size()) {
+        Refuse("the bitmap of " + PackageSlotName(slot) + " holds " +
+               std::to_string(bitmap.size()) + " bytes, not the number its size field gives");
+    }
+    const auto sizeField = bitmap.begin() + BitmapSizeField;
+    package.insert(package.end(), sizeField, sizeField + EntryLengthSize);
+    std::fill_n(bitmap.begin() + BitmapColoursUsedField, 4, std::uint8_t{0});
+    package.insert(package.end(), bitmap.begin(), bitmap.end());
+}
+
+// A refused bitmap: the loader's text, naming the slot. Errors about files (the scratch
+// file) name their file and pass unchanged.
+SlotPicture LoadSlot(const BitmapLoader& load, PartSlot slot, std::span<const std::uint8_t> entry) {
+    try {
+        return load(entry);
+    } catch (const PlatformError& error) {
+        if (error.TextKind() != PlatformError::Kind::Other) {
+            throw;
+        }
+        std::string name = PackageSlotName(slot);
+        name[0] = 'S';
+        throw PlatformError(name + ": " + error.what());
+    }
 }
 
 } // namespace
@@ -70,6 +99,27 @@ PackageLayout LayOutPackage(std::span<const std::uint8_t> bytes) {
     return layout;
 }
 
+std::int64_t PackagePixels(const PackageLayout& layout) {
+    std::int64_t pixels = 0;
+    for (const auto& entry : layout.entries) {
+        const auto width = static_cast<std::int32_t>(U32At(entry, BitmapWidthField));
+        const auto height = static_cast<std::int32_t>(U32At(entry, BitmapWidthField + 4));
+        if (width > 0 && height > 0 && width <= MaxBitmapSide && height <= MaxBitmapSide) {
+            pixels += std::int64_t{width} * height;
+        }
+    }
+    return pixels;
+}
+
+std::string PackageSlotName(PartSlot slot) {
+    return "slot " + std::to_string(slot) + " (" + std::string(SlotCatalogue(slot).component) + ")";
+}
+
+std::string PackagePixelsProblem(std::int64_t pixels) {
+    return "the pictures hold " + std::to_string(pixels) + " pixels in all, more than the " +
+           std::to_string(MaxPackagePixels) + " a package may hold";
+}
+
 RoomPackage DecodeRoomPackage(std::span<const std::uint8_t> bytes, const BitmapLoader& load) {
     RoomPackage package;
     package.texts = DecodePackageTexts(bytes);
@@ -77,8 +127,11 @@ RoomPackage DecodeRoomPackage(std::span<const std::uint8_t> bytes, const BitmapL
     if (layout.problem) {
         Refuse(*layout.problem);
     }
+    if (const std::int64_t pixels = PackagePixels(layout); pixels > MaxPackagePixels) {
+        Refuse(PackagePixelsProblem(pixels));
+    }
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        package.pictures[slot] = load(layout.entries[slot]);
+        package.pictures[slot] = LoadSlot(load, slot, layout.entries[slot]);
     }
     return package;
 }
@@ -95,21 +148,14 @@ Bytes EncodePackageHeader(std::span<const std::uint8_t> headerTemplate, const Ro
     return header;
 }
 
-void AppendPackageEntry(Bytes& package, Bytes bitmap) {
-    if (bitmap.size() < BitmapHeaderSize) {
-        Refuse("a bitmap is too short");
-    }
-    const auto sizeField = bitmap.begin() + BitmapSizeField;
-    package.insert(package.end(), sizeField, sizeField + EntryLengthSize);
-    PutU32(bitmap, BitmapColoursUsedField, 0);
-    package.insert(package.end(), bitmap.begin(), bitmap.end());
-}
-
 Bytes EncodeRoomPackage(std::span<const std::uint8_t> headerTemplate, const RoomTexts& texts,
                         const SlotEncoder& encodeSlot) {
     Bytes package = EncodePackageHeader(headerTemplate, texts);
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        AppendPackageEntry(package, encodeSlot(slot));
+        AppendPackageEntry(package, slot, encodeSlot(slot));
+    }
+    if (package.size() < MinPackageSize) {
+        package.resize(MinPackageSize, 0);
     }
     return package;
 }

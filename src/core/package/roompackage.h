@@ -18,6 +18,14 @@ namespace tessaly {
 
 inline constexpr std::size_t PackageHeaderSize = 1056;
 inline constexpr std::size_t MinPackageSize = 200000;
+
+// What a package may hold, so that no file makes a reader use memory without bound. A
+// room is 320 x 240 and its parts are smaller: the built-in package holds 330,002
+// pixels in all. The limit, 16 Mi pixels (one byte each once decoded, 16 MiB), leaves
+// room for rooms fifty times that size. A package at that limit needs about 20 MB of
+// file (8-bit rows, padded); files past 64 MiB are refused before they are read.
+inline constexpr std::int64_t MaxPackagePixels = std::int64_t{1} << 24;
+inline constexpr std::size_t MaxPackageFileBytes = std::size_t{64} << 20;
 inline constexpr std::size_t MaxPackageTextBytes = 127;
 inline constexpr std::array<std::size_t, 3> PackageTextOffsets{32, 288, 544};
 
@@ -49,8 +57,20 @@ RoomTexts DecodePackageTexts(std::span<const std::uint8_t> bytes);
 // entries' length fields are not read). Nothing outside the bytes is read.
 PackageLayout LayOutPackage(std::span<const std::uint8_t> bytes);
 
+// The pixels the forty pictures claim in their headers (a picture whose size the reader
+// refuses counts as none). Nothing outside the entries is read.
+std::int64_t PackagePixels(const PackageLayout& layout);
+
+// The problem of a package whose pictures hold more than MaxPackagePixels.
+std::string PackagePixelsProblem(std::int64_t pixels);
+
+// "slot 5 (DoorCloseImage)": a slot as messages name it.
+std::string PackageSlotName(PartSlot slot);
+
 // Reads a whole package, each bitmap through loadBitmap. Throws PlatformError for a
-// package shorter than the header, an entry that does not fit, or a refused bitmap.
+// package shorter than the header, an entry that does not fit, pictures of more than
+// MaxPackagePixels in all (before any is decoded), or a refused bitmap (the text then
+// names the slot).
 using BitmapLoader = std::function<SlotPicture(std::span<const std::uint8_t>)>;
 RoomPackage DecodeRoomPackage(std::span<const std::uint8_t> bytes, const BitmapLoader& load);
 
@@ -58,11 +78,11 @@ RoomPackage DecodeRoomPackage(std::span<const std::uint8_t> bytes, const BitmapL
 // fields. Throws PlatformError for a shorter template or a text over 127 bytes.
 Bytes EncodePackageHeader(std::span<const std::uint8_t> headerTemplate, const RoomTexts& texts);
 
-// Appends one entry: the length field copied from the bitmap's size field, then the
-// bitmap with its colours-used field set to 0.
-void AppendPackageEntry(Bytes& package, Bytes bitmap);
-
-// A whole package: the header, then the bitmap of each slot as encodeSlot gives it.
+// A whole package: the header, then the bitmap of each slot as encodeSlot gives it, each
+// entry's length field copied from the bitmap's size field and its colours-used field
+// set to 0; a package shorter than MinPackageSize is padded with zero bytes after the
+// last entry, so that it opens again. Throws PlatformError when a bitmap's length is not
+// what its size field says.
 using SlotEncoder = std::function<Bytes(PartSlot)>;
 Bytes EncodeRoomPackage(std::span<const std::uint8_t> headerTemplate, const RoomTexts& texts,
                         const SlotEncoder& encodeSlot);

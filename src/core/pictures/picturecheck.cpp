@@ -25,6 +25,9 @@ PictureVerdict CheckPictureBytes(std::span<const std::uint8_t> file, PartSlot sl
     if (file.size() < TestedHeaderEnd) {
         return PictureVerdict::TooShort;
     }
+    if (file[0] != 'B' || file[1] != 'M') {
+        return PictureVerdict::NotABitmap;
+    }
     const std::uint32_t headerSize = U32At(file, 14);
     const std::uint16_t depth = U16At(file, 28);
     const bool compressed = U32At(file, 30) != 0;

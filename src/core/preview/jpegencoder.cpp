@@ -88,7 +88,7 @@ Bytes Compress(const RowSource& source, int quality) {
     }
     std::free(buffer);
     if (code != 0) {
-        throw PlatformError("JPEG エラー #" + std::to_string(code));
+        throw PlatformError(PlatformError::Kind::Jpeg, std::to_string(code));
     }
     return bytes;
 }

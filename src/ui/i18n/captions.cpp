@@ -3,7 +3,8 @@
 #include "core/i18n/languagefile.h"
 #include "ui/shell/narrowtext.h"
 
-#include <QLabel>
+#include <QPainter>
+#include <QStyle>
 
 namespace tessaly {
 
@@ -26,20 +27,21 @@ void SetFontFace(QWidget* widget, const std::string& line) {
     widget->setFont(font);
 }
 
-void SetLabelCaption(QLabel* label, const std::string& line) {
-    const QString caption = Wide(line);
-    QString html;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        const bool accessKey = caption[i] == QLatin1Char('&') && i + 1 < caption.size();
-        if (accessKey && caption[i + 1] != QLatin1Char('&')) {
-            html += QStringLiteral("<u>%1</u>").arg(QString(caption[++i]).toHtmlEscaped());
-            continue;
-        }
-        i += accessKey ? 1 : 0;
-        html += QString(caption[i]).toHtmlEscaped();
-    }
-    label->setTextFormat(Qt::RichText);
-    label->setText(html);
+CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(caption);
+}
+
+// Drawn as the style draws a button's caption: "&" handled, nothing else interpreted.
+void CaptionLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const Qt::Alignment shown = QStyle::visualAlignment(layoutDirection(), alignment());
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(shown) | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), text(), foregroundRole());
+}
+
+void SetLabelCaption(CaptionLabel* label, const std::string& line) {
+    label->setText(Wide(line));
 }
 
 } // namespace tessaly

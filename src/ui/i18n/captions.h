@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <string>
 
-class QLabel;
 class QWidget;
 
 namespace tessaly {
@@ -17,8 +17,19 @@ QFont DesignFont(int pixels = 12, const QString& face = QStringLiteral("MS Sans 
 // platform takes is cut to its first 31 bytes.
 void SetFontFace(QWidget* widget, const std::string& line);
 
-// Sets a label's caption. As in menus, "&" marks the next character as the access key
-// (shown underlined) and "&&" shows one ampersand.
-void SetLabelCaption(QLabel* label, const std::string& line);
+// A label that shows its caption as plain text, every blank kept (runs of spaces,
+// leading and trailing ones), where, as in menus, "&" marks the next character as the
+// access key (drawn underlined) and "&&" shows one ampersand. text() is the caption as
+// given.
+class CaptionLabel : public QLabel {
+  public:
+    CaptionLabel(const QString& caption, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Sets a label's caption to a language line, unchanged.
+void SetLabelCaption(CaptionLabel* label, const std::string& line);
 
 } // namespace tessaly

@@ -1,5 +1,6 @@
 #include "core/i18n/languagelines.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/qttranslation.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/mainformdesign.h"
 #include "ui/shell/narrowtext.h"
@@ -15,6 +16,7 @@ void TMainForm::LoadLanguageTexts() {
     MenuTexts = LoadTextList(LanguageFilePath(ProgramDir, "menuitems", LanguageCode));
     LabelTexts = LoadTextList(LanguageFilePath(ProgramDir, "labels", LanguageCode));
     MessageTexts = LoadTextList(LanguageFilePath(ProgramDir, "messages", LanguageCode));
+    LoadQtTranslation(LanguageCode);
 
     const std::array<QAction*, MenuLine::BaseCount> items = MenuItems();
     for (long line = MenuLine::FileMenu; line < MenuLine::BaseCount; ++line) {

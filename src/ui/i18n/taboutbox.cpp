@@ -18,6 +18,7 @@ namespace {
 
 QLabel* AddLabel(QDialog* box, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, box);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
@@ -38,15 +39,20 @@ TAboutBox::TAboutBox(TMainForm& mainForm, Desktop& desktop)
     Bevel1->setGeometry(8, 8, 257, 97);
     ProgramIcon = AddLabel(this, "ProgramIcon", QString(), {24, 16, 41, 41});
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(41, 41));
-    ApName = AddLabel(this, "ApName", QStringLiteral("Tessaly"), {72, 24, 153, 20});
+    ApName = new CaptionLabel(QStringLiteral("Tessaly"), this);
+    ApName->setObjectName(QStringLiteral("ApName"));
+    ApName->setGeometry(72, 24, 153, 20);
     ApName->setAlignment(Qt::AlignCenter);
     ApName->setFont(DesignFont(16));
     ApName->setStyleSheet(QStringLiteral("color: black"));
-    Version = AddLabel(this, "Version", QStringLiteral("Version."), {96, 48, 44, 15});
-    VersinNo = AddLabel(this, "VersinNo", QString::fromLatin1(TessalyVersion), {144, 48, 30, 15});
-    Copyright =
-        AddLabel(this, "Copyright", QStringLiteral("Copyright \u00a9 2026 the Tessaly authors"),
-                 {40, 68, 193, 15});
+    // Wider than designed, so that today's fonts show the lines whole in every language:
+    // "Version." ends where the design's does, the number and the copyright line get
+    // the room the bevel gives.
+    Version = AddLabel(this, "Version", QStringLiteral("Version."), {72, 48, 68, 15});
+    Version->setAlignment(Qt::AlignRight);
+    VersinNo = AddLabel(this, "VersinNo", QString::fromLatin1(TessalyVersion), {144, 48, 80, 15});
+    Copyright = AddLabel(this, "Copyright", QStringLiteral("\u00a9 2026 the Tessaly authors"),
+                         {12, 66, 249, 16});
     Copyright->setAlignment(Qt::AlignHCenter);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -71,7 +77,7 @@ void TAboutBox::FormShow() {
     SetFontFace(this, lines.Line(LabelLine::FontFace));
     setWindowTitle(Wide(lines.Line(LabelLine::AboutCaption)));
     SetFontFace(ApName, lines.Line(LabelLine::FontFace));
-    ApName->setText(Wide(lines.Line(LabelLine::Title)));
+    SetLabelCaption(ApName, lines.Line(LabelLine::Title));
 }
 
 } // namespace tessaly

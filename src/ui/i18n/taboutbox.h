@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace tessaly {
 
+class CaptionLabel;
 class Desktop;
 class TMainForm;
 
@@ -20,7 +21,7 @@ class TAboutBox : public QDialog {
 
     QFrame* Bevel1;
     QLabel* ProgramIcon;
-    QLabel* ApName;
+    CaptionLabel* ApName;
     QLabel* Version;
     QLabel* VersinNo;
     QLabel* Copyright;

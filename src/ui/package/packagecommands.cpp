@@ -7,6 +7,7 @@
 #include "core/package/scratchpassage.h"
 #include "ui/shell/narrowtext.h"
 #include "ui/shell/roomtextfield.h"
+#include "ui/shell/slotimage.h"
 #include "ui/shell/tmainform.h"
 
 #include <functional>
@@ -36,11 +37,13 @@ void TMainForm::OpenRoomFileClick() {
     }
 }
 
-// Reads the package whole and decodes all forty bitmaps (each through the scratch file)
-// before anything in the window changes, so a bad package leaves the window as it was.
+// Reads the package whole and decodes all forty bitmaps (each through a scratch file)
+// and the images that show them before anything in the window changes, so a bad
+// package, or one there is no memory for, leaves the window as it was.
 void TMainForm::ReadRoomPackage(const std::string& path) {
-    const std::string scratch = PackageScratchPath();
-    const std::optional<Bytes> bytes = ReadForCommand(*this, [&] { return ReadWholeFile(path); });
+    const std::string scratch = ScratchFolderPath(PackageScratchPath);
+    const std::optional<Bytes> bytes =
+        ReadForCommand(*this, [&] { return ReadWholeFile(path, MaxPackageFileBytes); });
     if (!bytes) {
         return;
     }
@@ -48,29 +51,31 @@ void TMainForm::ReadRoomPackage(const std::string& path) {
         ShowMessageText(MessageTexts.Line(MessageLine::PackageTooShort));
         return;
     }
-    RoomPackage package;
-    {
-        RemoveFileOnExit removeScratch(scratch);
-        package = DecodeRoomPackage(*bytes, [&](std::span<const std::uint8_t> bitmap) {
-            return LoadThroughScratch(bitmap, scratch);
-        });
+    RoomPackage package = DecodeRoomPackage(*bytes, [&](std::span<const std::uint8_t> bitmap) {
+        return LoadThroughScratch(bitmap, scratch);
+    });
+    std::array<QImage, SlotCount> shown;
+    for (PartSlot slot = 0; slot < SlotCount; ++slot) {
+        shown[slot] = ToQImage(package.pictures[slot]);
     }
     RoomName->SetRoomText(package.texts.name);
     Comment->SetRoomText(package.texts.comment);
     Copyright->SetRoomText(package.texts.copyright);
+    // Read within a package's limits, the pictures replace the room's all at once: no
+    // slot-by-slot test against the room's total (see SetSlotPicture) is needed.
     for (PartSlot slot = 0; slot < SlotCount; ++slot) {
-        SetSlotPicture(slot, std::move(package.pictures[slot]));
+        SlotImages[slot]->SetPicture(std::move(package.pictures[slot]), std::move(shown[slot]));
     }
 }
 
-// File > Save As: builds the whole package in memory (each picture through the scratch
+// File > Save As: builds the whole package in memory (each picture through a scratch
 // file) and only then replaces the chosen file, so a failure never spoils a package
 // that is already there.
 void TMainForm::SaveRoomFileClick() {
     if (!SaveDialog.Execute()) {
         return;
     }
-    const std::string scratch = PackageScratchPath();
+    const std::string scratch = ScratchFolderPath(PackageScratchPath);
     const std::optional<Bytes> headerTemplate =
         ReadForCommand(*this, [&] { return ReadHeaderTemplate(ProgramDir); });
     if (!headerTemplate) {
@@ -79,7 +84,6 @@ void TMainForm::SaveRoomFileClick() {
     const RoomTexts texts{RoomName->RoomText(), Comment->RoomText(), Copyright->RoomText()};
     Bytes package;
     try {
-        RemoveFileOnExit removeScratch(scratch);
         package = EncodeRoomPackage(*headerTemplate, texts, [&](PartSlot slot) {
             return EncodeThroughScratch(SlotPictureOf(slot), scratch);
         });

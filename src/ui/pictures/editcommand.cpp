@@ -28,9 +28,8 @@ void TMainForm::EditClick() {
         ShowMessageText(MessageTexts.Line(MessageLine::NoEditorSet));
         return;
     }
-    const std::string temporary = PictureScratchPath();
-    WriteScratchBmpFile(SlotPictureOf(slot), temporary);
-    RemoveFileOnExit removeTemporary(temporary);
+    const std::string temporary = ScratchFolderPath(PictureScratchPath);
+    RemoveFileOnExit removeTemporary = WriteScratchBmpFile(SlotPictureOf(slot), temporary);
     showMinimized();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const bool ran = desktop_.RunProgramAndWait(editor, Wide(temporary));

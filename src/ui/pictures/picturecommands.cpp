@@ -42,6 +42,10 @@ PictureCheckResult TMainForm::CheckPictureFile(const std::string& path, PartSlot
     if (verdict == PictureVerdict::TooShort) {
         throw PlatformError("Invalid bitmap: the file " + path + " is too short");
     }
+    if (verdict == PictureVerdict::NotABitmap) {
+        ShowAddedMessage(MessageLine::NotABitmap, path);
+        return PictureCheckResult::Refused;
+    }
     if (verdict != PictureVerdict::Accepted) {
         ShowMessageText(MessageTexts.Line(RefusalLine(verdict)));
         return PictureCheckResult::Refused;
@@ -95,13 +99,9 @@ void TMainForm::CopyImageClick() {
 
 void TMainForm::DeriveMask(PartSlot from, PartSlot into,
                            SlotPicture (*derive)(const SlotPicture&)) {
-    const std::string temporary = PictureScratchPath();
-    WriteScratchBmpFile(SlotPictureOf(from), temporary);
-    // A file that cannot be read back stays in the temporary folder: it is removed only
-    // once it has been read.
-    const SlotPicture copy = ReadBmpFile(temporary);
-    RemoveFileOnExit remove(temporary);
-    SetSlotPicture(into, derive(copy));
+    const std::string temporary = ScratchFolderPath(PictureScratchPath);
+    const RemoveFileOnExit remove = WriteScratchBmpFile(SlotPictureOf(from), temporary);
+    SetSlotPicture(into, derive(ReadBmpFile(temporary)));
 }
 
 void TMainForm::CreateMaskClick() {

@@ -57,6 +57,7 @@ TCheckForm::TCheckForm(TMainForm& mainForm, Desktop& desktop)
     OkBtn = new QPushButton(QStringLiteral("OK"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setGeometry(352, 232, 75, 25);
+    OkBtn->setFont(DesignFont()); // its own font, whatever face the language sets
     OkBtn->setAutoDefault(false);
     SaveBtn->setAutoDefault(false);
     const std::array<QWidget*, 7> keyboardOrder{TimeSetting, DoorSetting, TBoxSetting, OkBtn,
@@ -71,8 +72,8 @@ TCheckForm::TCheckForm(TMainForm& mainForm, Desktop& desktop)
     ShowPreview();
 }
 
-QLabel* TCheckForm::AddLabel(const char* name, int top, int width, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), this);
+CaptionLabel* TCheckForm::AddLabel(const char* name, int top, int width, const char* caption) {
+    auto* label = new CaptionLabel(QString::fromLatin1(caption), this);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(ControlLeft, top, width, 14);
     return label;

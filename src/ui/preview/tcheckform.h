@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace tessaly {
 
+class CaptionLabel;
 class Desktop;
 class TextList;
 class TMainForm;
@@ -27,13 +28,13 @@ class TCheckForm : public QDialog {
     TCheckForm(TMainForm& mainForm, Desktop& desktop);
 
     QLabel* CheckImage;
-    QLabel* TimeLabel;
+    CaptionLabel* TimeLabel;
     QComboBox* TimeSetting;
-    QLabel* DoorLabel;
+    CaptionLabel* DoorLabel;
     QComboBox* DoorSetting;
-    QLabel* TBoxLabel;
+    CaptionLabel* TBoxLabel;
     QComboBox* TBoxSetting;
-    QLabel* BedLabel;
+    CaptionLabel* BedLabel;
     QComboBox* BedSetting;
     QCheckBox* LaBSetting;
     QPushButton* SaveBtn;
@@ -57,7 +58,7 @@ class TCheckForm : public QDialog {
 
   private:
     QComboBox* AddChoice(const char* name, int top, const QStringList& entries);
-    QLabel* AddLabel(const char* name, int top, int width, const char* caption);
+    CaptionLabel* AddLabel(const char* name, int top, int width, const char* caption);
     void ApplyTexts();
     void ShowPreview();
     RoomSlots& Slots();

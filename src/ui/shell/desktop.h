@@ -36,8 +36,9 @@ class Desktop {
     // events, until it has ended. False when it could not be started.
     virtual bool RunProgramAndWait(const QString& program, const QString& argument) = 0;
 
-    // Opens a file in the desktop's viewer for its type, without waiting.
-    virtual void OpenInShell(const QString& path) = 0;
+    // Opens a file in the desktop's viewer for its type, without waiting. False when no
+    // program could be asked to show it.
+    virtual bool OpenInShell(const QString& path) = 0;
 
     // The standard error box: modal, stop icon, one OK button.
     virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;

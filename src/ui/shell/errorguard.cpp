@@ -1,6 +1,7 @@
 #include "ui/shell/errorguard.h"
 
 #include "core/base/platformerror.h"
+#include "core/i18n/languagelines.h"
 #include "ui/shell/desktop.h"
 #include "ui/shell/narrowtext.h"
 
@@ -14,6 +15,32 @@ QString& Title() {
     return title;
 }
 
+const TextList*& Messages() {
+    static const TextList* messages = nullptr;
+    return messages;
+}
+
+// The message line of a platform text, or the fixed text itself without a message list.
+std::string Worded(const AddedLine& line, const std::string& subject, const std::string& fixed) {
+    return Messages() ? FillLine(AddedLineText(*Messages(), line), subject) : fixed;
+}
+
+std::string PlatformText(const PlatformError& error) {
+    switch (error.TextKind()) {
+    case PlatformError::Kind::CannotOpen:
+        return Worded(MessageLine::PlatformCannotOpen, error.Subject(), error.what());
+    case PlatformError::Kind::CannotCreate:
+        return Worded(MessageLine::PlatformCannotCreate, error.Subject(), error.what());
+    case PlatformError::Kind::ListIndex:
+        return Worded(MessageLine::PlatformListIndex, error.Subject(), error.what());
+    case PlatformError::Kind::Jpeg:
+        return Worded(MessageLine::PlatformJpegError, error.Subject(), error.what());
+    case PlatformError::Kind::Other:
+        break;
+    }
+    return error.what();
+}
+
 } // namespace
 
 QString ApplicationTitle() {
@@ -22,6 +49,21 @@ QString ApplicationTitle() {
 
 void SetApplicationTitle(const QString& title) {
     Title() = title;
+}
+
+void SetErrorMessageTexts(const TextList* messages) {
+    Messages() = messages;
+}
+
+QString ErrorText(const std::exception& error) {
+    if (const auto* platform = dynamic_cast<const PlatformError*>(&error)) {
+        return Wide(PlatformText(*platform));
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&error)) {
+        const std::string fixed(MessageLine::NoMemory.fallback);
+        return Wide(Messages() ? AddedLineText(*Messages(), MessageLine::NoMemory) : fixed);
+    }
+    return Wide(error.what());
 }
 
 QString ErrorBoxText(const QString& text) {
@@ -34,10 +76,8 @@ bool RunGuarded(Desktop& desktop, QWidget* parent, const std::function<void()>& 
     try {
         command();
         return true;
-    } catch (const std::bad_alloc&) {
-        text = QStringLiteral("Out of memory");
     } catch (const std::exception& error) {
-        text = Wide(error.what());
+        text = ErrorText(error);
     }
     desktop.ShowError(parent, ApplicationTitle(), ErrorBoxText(text));
     return false;

@@ -45,8 +45,8 @@ void AddPicturePreview(QFileDialog& dialog) {
                              const QImage image = ToQImage(ReadBmpFile(Narrow(path)));
                              preview->setPixmap(QPixmap::fromImage(image).scaled(
                                  preview->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
-                         } catch (const PlatformError&) {
-                             preview->clear();
+                         } catch (const std::exception&) {
+                             preview->clear(); // a refused file, or no memory for it
                          }
                      });
 }
@@ -109,8 +109,8 @@ bool QtDesktop::RunProgramAndWait(const QString& program, const QString& argumen
     return tessaly::RunProgramAndWait(program, argument);
 }
 
-void QtDesktop::OpenInShell(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool QtDesktop::OpenInShell(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtDesktop::ShowError(QWidget* parent, const QString& caption, const QString& text) {

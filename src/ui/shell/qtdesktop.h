@@ -12,7 +12,7 @@ class QtDesktop : public Desktop {
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     int ExecuteDialog(QDialog& dialog) override;
     bool RunProgramAndWait(const QString& program, const QString& argument) override;
-    void OpenInShell(const QString& path) override;
+    bool OpenInShell(const QString& path) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
 };
 

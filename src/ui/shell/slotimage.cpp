@@ -4,11 +4,16 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <new>
 
 namespace tessaly {
 
 QImage ToQImage(const SlotPicture& picture) {
     QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    // Qt gives a null image, with null scan lines, when it cannot get the memory.
+    if (image.isNull()) {
+        throw std::bad_alloc();
+    }
     QList<QRgb> table;
     for (const Rgb& c : picture.colourTable) {
         table << qRgb(c.red, c.green, c.blue);
@@ -39,8 +44,13 @@ SlotImage::SlotImage(PartSlot tag, SlotPicture picture, QMenu* popupMenu, QWidge
 }
 
 void SlotImage::SetPicture(SlotPicture picture) {
+    QImage shown = ToQImage(picture);
+    SetPicture(std::move(picture), std::move(shown));
+}
+
+void SlotImage::SetPicture(SlotPicture picture, QImage shown) {
     picture_ = std::move(picture);
-    shown_ = ToQImage(picture_);
+    shown_ = std::move(shown);
     update();
 }
 

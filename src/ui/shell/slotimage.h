@@ -22,8 +22,11 @@ class SlotImage : public QWidget {
 
     PartSlot Tag() const { return tag_; }
     const SlotPicture& Picture() const { return picture_; }
-    // Replaces the picture and shows the new one.
+    // Replaces the picture and shows the new one. Throws std::bad_alloc, leaving the
+    // slot as it was, when there is no memory for the image shown.
     void SetPicture(SlotPicture picture);
+    // The same with the image shown already made by ToQImage; cannot fail.
+    void SetPicture(SlotPicture picture, QImage shown);
 
   signals:
     void MouseDown(SlotImage* sender);
@@ -47,7 +50,8 @@ class SlotImage : public QWidget {
 // The one local .bmp file that dragged data carries, or an empty string.
 QString DroppedBmpFile(const QMimeData* data);
 
-// A slot picture as an 8-bit indexed QImage.
+// A slot picture as an 8-bit indexed QImage. Throws std::bad_alloc when Qt cannot get
+// the memory for it.
 QImage ToQImage(const SlotPicture& picture);
 
 } // namespace tessaly

@@ -3,6 +3,8 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/paths.h"
 #include "core/base/platformerror.h"
+#include "core/i18n/languagelines.h"
+#include "core/package/roompackage.h"
 #include "ui/i18n/captions.h"
 #include "ui/shell/desktop.h"
 #include "ui/shell/errorguard.h"
@@ -22,6 +24,20 @@ namespace tessaly {
 namespace {
 
 const QString DefaultLanguageCode = QStringLiteral("en");
+
+const AddedLine& ScratchProblemLine(PrivateFolderProblem problem) {
+    switch (problem) {
+    case PrivateFolderProblem::NotAFolder:
+        return MessageLine::ScratchNotAFolder;
+    case PrivateFolderProblem::OtherOwner:
+        return MessageLine::ScratchOtherOwner;
+    case PrivateFolderProblem::OpenToOthers:
+        return MessageLine::ScratchOpenToOthers;
+    case PrivateFolderProblem::CannotCreate:
+        break;
+    }
+    return MessageLine::ScratchCannotCreate;
+}
 constexpr int LabelExtraHeight = 4;
 
 } // namespace
@@ -53,9 +69,13 @@ TMainForm::TMainForm(Desktop& desktop, SettingsStore& settings, const QString& p
     SetProgramIcon();
     ReadLanguageSetting();
     LoadStartLanguage();
+    // From here on the platform's error texts follow the window's message lines.
+    SetErrorMessageTexts(&MessageTexts);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    SetErrorMessageTexts(nullptr);
+}
 
 void TMainForm::Attach(QAction* action, void (TMainForm::*handler)()) {
     connect(action, &QAction::triggered, this, [this, handler] {
@@ -145,7 +165,7 @@ void TMainForm::CreateSlotImages(QWidget* client) {
 void TMainForm::CreateLabels(QWidget* client) {
     for (int i = 0; i < MainLabelCount; ++i) {
         const LabelDesign& design = MainLabelDesigns()[i];
-        auto* label = new QLabel(QString::fromLatin1(design.designCaption), client);
+        auto* label = new CaptionLabel(QString::fromLatin1(design.designCaption), client);
         label->setObjectName(QString::fromLatin1(design.name));
         // A few pixels more than designed, so that descenders of today's fonts show.
         label->setGeometry(design.box.adjusted(0, 0, 0, LabelExtraHeight));
@@ -200,7 +220,7 @@ void TMainForm::LoadStartLanguage() {
         if (LanguageCode == Narrow(DefaultLanguageCode)) {
             throw;
         }
-        desktop_.ShowError(nullptr, ApplicationTitle(), ErrorBoxText(Wide(error.what())));
+        desktop_.ShowError(nullptr, ApplicationTitle(), ErrorBoxText(ErrorText(error)));
         LanguageCode = Narrow(DefaultLanguageCode);
         LoadLanguageTexts();
     }
@@ -211,12 +231,29 @@ const SlotPicture& TMainForm::SlotPictureOf(PartSlot slot) const {
 }
 
 void TMainForm::SetSlotPicture(PartSlot slot, SlotPicture picture) {
+    std::int64_t pixels = std::int64_t{picture.width} * picture.height;
+    for (PartSlot other = 0; other < SlotCount; ++other) {
+        const SlotPicture& held = SlotPictureOf(other);
+        pixels += other == slot ? 0 : std::int64_t{held.width} * held.height;
+    }
+    if (pixels > MaxPackagePixels) {
+        throw PlatformError("The picture is too large for the room: " +
+                            PackagePixelsProblem(pixels));
+    }
     SlotImages[slot]->SetPicture(std::move(picture));
 }
 
 RoomSlots TMainForm::Room() const {
     return {[this](PartSlot slot) -> const SlotPicture& { return SlotPictureOf(slot); },
             PlacementRects};
+}
+
+std::string TMainForm::ScratchFolderPath(std::string (*path)()) {
+    std::string scratch = path();
+    if (const std::optional<ScratchFolderNote> note = TakeScratchFolderNote()) {
+        ShowAddedMessage(ScratchProblemLine(note->problem), note->privateFolder);
+    }
+    return scratch;
 }
 
 void TMainForm::WinDayImageMouseDown(SlotImage* sender) {

@@ -16,7 +16,9 @@ class QMenu;
 
 namespace tessaly {
 
+class CaptionLabel;
 class Desktop;
+struct AddedLine;
 class RoomTextField;
 class SettingsStore;
 class SlotImage;
@@ -74,7 +76,7 @@ class TMainForm : public QMainWindow {
     QAction* CopyData;
 
     // Labels over the groups, in the order of their caption lines.
-    std::array<QLabel*, 14> MainLabels{};
+    std::array<CaptionLabel*, 14> MainLabels{};
 
     // The room's texts.
     RoomTextField* RoomName;
@@ -89,7 +91,10 @@ class TMainForm : public QMainWindow {
 
     // The room's pictures, for the commands and the dialogs: the picture of a slot, a new
     // picture for a slot (shown at once), and the room as the composition reads it (the
-    // slot pictures and PlacementRects). The slot components hold the pictures.
+    // slot pictures and PlacementRects). The slot components hold the pictures. A new
+    // picture that would make the room's pictures hold more pixels than a package may
+    // (so that the room could not be saved and opened again) is refused with
+    // PlatformError, the slot left as it was.
     const SlotPicture& SlotPictureOf(PartSlot slot) const;
     void SetSlotPicture(PartSlot slot, SlotPicture picture);
     RoomSlots Room() const;
@@ -101,6 +106,8 @@ class TMainForm : public QMainWindow {
     void LoadLanguageTexts();
     // A modal warning box with the text and the message caption line.
     void ShowMessageText(const std::string& text);
+    // The same with an added message line, its "%s" filled with the value.
+    void ShowAddedMessage(const AddedLine& line, const std::string& value);
     // The palette question; true when the user answers Yes.
     bool AskPaletteQuestion();
 
@@ -111,6 +118,9 @@ class TMainForm : public QMainWindow {
     void ReadRoomPackage(const std::string& path);
     // Loads a BMP file into the current slot under those tests (Load and dropped files).
     void LoadPictureFile(const std::string& path);
+    // The scratch folder of the commands: when this user's private folder could not be
+    // used, says why (once) before going on with the folder made instead.
+    std::string ScratchFolderPath(std::string (*path)());
 
     // Handlers.
     void OpenRoomFileClick();

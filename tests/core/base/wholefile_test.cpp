@@ -1,7 +1,9 @@
 #include "core/base/platformerror.h"
 #include "core/base/wholefile.h"
+#include "support/hostile.h"
 #include "support/scratchfolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,6 +47,23 @@ TEST(WholeFile, FailuresCarryThePlatformTexts) {
     WriteWholeFile(folder.File("big"), Bytes(100, 7));
     EXPECT_EQ(ErrorOf([&] { ReadWholeFile(folder.File("big"), 99); }),
               "other: The file " + folder.File("big") + " is too large");
+    try {
+        WriteWholeFile(bad, {});
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(error.TextKind(), PlatformError::Kind::CannotCreate);
+        EXPECT_EQ(error.Subject(), bad);
+    }
+}
+
+// The size the file system reports is checked before reading: a sparse file far past
+// the limit is refused without its bytes being read.
+TEST(WholeFile, ATooLargeFileIsRefusedByItsSize) {
+    test::ScratchFolder folder;
+    WriteWholeFile(folder.File("big"), Bytes(100, 7));
+    ASSERT_EQ(::truncate(folder.File("big").c_str(), off_t{1} << 40), 0);
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(folder.File("big")); }),
+              "other: The file " + folder.File("big") + " is too large");
+    EXPECT_EQ(ReadFileStart(folder.File("big"), 3), (Bytes{7, 7, 7}));
 }
 
 TEST(WholeFile, ReadsOnlyRegularFiles) {
@@ -54,20 +73,49 @@ TEST(WholeFile, ReadsOnlyRegularFiles) {
     EXPECT_THROW(ReadWholeFile(folder.Path()), PlatformError);
 }
 
-TEST(WholeFile, ScratchFilesArePrivateAndRefuseALinkInTheirPlace) {
+// A scratch file is always a fresh file of this user's alone: whatever stands in its
+// place (a file of someone else's, a FIFO, a link) is refused and left as it is.
+TEST(WholeFile, ScratchFilesAreFreshAndPrivate) {
     test::ScratchFolder folder;
     const std::string scratch = folder.File("qelbtmp.bmp");
-    WriteScratchFile(scratch, Bytes{1});
-    struct stat status {};
-    ASSERT_EQ(::stat(scratch.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    {
+        const RemoveFileOnExit file = WriteScratchFile(scratch, Bytes{1});
+        struct stat status {};
+        ASSERT_EQ(::stat(scratch.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u);
+        EXPECT_EQ(ReadWholeFile(scratch), Bytes{1});
+    }
+    EXPECT_NE(::access(scratch.c_str(), F_OK), 0) << "removed when its owner goes";
 
     const std::string victim = folder.File("victim");
-    WriteWholeFile(victim, Bytes{42});
-    ::unlink(scratch.c_str());
-    ASSERT_EQ(::symlink(victim.c_str(), scratch.c_str()), 0);
-    EXPECT_THROW(WriteScratchFile(scratch, Bytes{1, 2, 3}), PlatformError);
-    EXPECT_EQ(ReadWholeFile(victim), Bytes{42});
+    const std::pair<const char*, std::function<void()>> planted[] = {
+        {"a file of someone else's",
+         [&] {
+             WriteWholeFile(scratch, Bytes{42});
+             ::chmod(scratch.c_str(), 0666);
+             if (test::RunAsAdministrator()) {
+                 ASSERT_EQ(::chown(scratch.c_str(), test::NobodyId, test::NobodyId), 0);
+             }
+         }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(scratch.c_str(), 0666), 0); }},
+        {"a link", [&] { ASSERT_EQ(::symlink(victim.c_str(), scratch.c_str()), 0); }},
+        {"a dangling link", [&] { ASSERT_EQ(::symlink("nowhere", scratch.c_str()), 0); }},
+    };
+    for (const auto& [name, plant] : planted) {
+        WriteWholeFile(victim, Bytes{42});
+        ::unlink(scratch.c_str());
+        plant();
+        struct stat before {};
+        ASSERT_EQ(::lstat(scratch.c_str(), &before), 0) << name;
+        EXPECT_THROW((void)WriteScratchFile(scratch, Bytes{1, 2, 3}), PlatformError) << name;
+        struct stat after {};
+        ASSERT_EQ(::lstat(scratch.c_str(), &after), 0) << name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+        EXPECT_EQ(after.st_uid, before.st_uid) << name;
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+        EXPECT_EQ(after.st_size, before.st_size) << name;
+        EXPECT_EQ(ReadWholeFile(victim), Bytes{42}) << name;
+    }
 }
 
 } // namespace

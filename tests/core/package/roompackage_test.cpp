@@ -5,6 +5,7 @@
 #include "core/package/roompackage.h"
 #include "support/packagebytes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tessaly {
@@ -114,6 +115,13 @@ TEST(RoomPackage, MalformedPackagesAreRefused) {
         {"never-drawn entry with a bad depth", [&](Bytes& b) { b[at[Slot::WinIO] + 28] = 4; }},
         {"never-drawn entry with rows cut short",
          [&](Bytes& b) { PutU32(b, at[MaskOf(Slot::DoorNight)] + 22, 900); }},
+        {"pictures past the package limit",
+         [&](Bytes& b) {
+             for (std::size_t bitmap : at) {
+                 PutU32(b, bitmap + 18, 1000);
+                 PutU32(b, bitmap + 22, 1000);
+             }
+         }},
     };
     for (const Malformed& c : cases) {
         Bytes bytes = good;
@@ -142,6 +150,50 @@ TEST(RoomPackage, CheckedPackageUnpacksWhatItIsAskedFor) {
     for (PartSlot slot : {MaskOf(Slot::Room), Slot::Room, MaskOf(Slot::DoorNight)}) {
         EXPECT_EQ(checked.Decode(slot), Decode(bytes).pictures[slot]) << slot;
     }
+}
+
+// The bitmaps are decoded only when the headers' pixels fit the package's limit, and a
+// refused bitmap is named by its slot.
+TEST(RoomPackage, ErrorsNameTheSlotAndLimitsComeFirst) {
+    Bytes bytes = BuiltInPackage();
+    bytes[BitmapOffsets(bytes)[Slot::DoorOpen]] = 'X';
+    try {
+        Decode(bytes);
+        ADD_FAILURE() << "no error";
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Slot 7 (DoorOpenImage): Invalid bitmap: no \"BM\" signature");
+    }
+    bytes = BuiltInPackage();
+    PutU32(bytes, BitmapOffsets(bytes)[Slot::Room] + 18, 32768);
+    PutU32(bytes, BitmapOffsets(bytes)[Slot::Room] + 22, 600);
+    int loaded = 0;
+    EXPECT_THROW(DecodeRoomPackage(bytes,
+                                   [&](std::span<const std::uint8_t> b) {
+                                       ++loaded;
+                                       return DecodeBmp(b);
+                                   }),
+                 PlatformError);
+    EXPECT_EQ(loaded, 0);
+}
+
+// A package shorter than the minimum is padded with zero bytes, and reads back.
+TEST(RoomPackage, SmallPackagesArePaddedToTheMinimum) {
+    const auto tiny = [](PartSlot slot) {
+        return SlotPicture::Blank(3, 2, IsMaskSlot(slot) ? 1 : 8,
+                                  IsMaskSlot(slot) ? MaskColourTable() : std::vector<Rgb>(256));
+    };
+    const Bytes package =
+        EncodeRoomPackage(test::ShippedHeaderTemplate(), {"tiny", "", ""},
+                          [&](PartSlot slot) { return PackageBitmap(tiny(slot)); });
+    ASSERT_EQ(package.size(), MinPackageSize);
+    const std::size_t end =
+        BitmapOffsets(package)[39] + U32At(package, BitmapOffsets(package)[39] + 2);
+    EXPECT_TRUE(std::all_of(package.begin() + static_cast<std::ptrdiff_t>(end), package.end(),
+                            [](std::uint8_t b) { return b == 0; }));
+    const RoomPackage read = Decode(package);
+    EXPECT_EQ(read.texts.name, "tiny");
+    EXPECT_EQ(read.pictures[39], tiny(39));
 }
 
 TEST(RoomPackage, LayoutNamesTheEntryThatDoesNotFit) {

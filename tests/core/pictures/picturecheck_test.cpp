@@ -59,6 +59,9 @@ TEST(PictureCheck, VerdictsInTheirOrder) {
          PictureVerdict::PaletteDiffers},
         {"table cut short", Bytes(picture.begin(), picture.begin() + 1000), Door,
          PictureVerdict::PaletteDiffers},
+        {"a text file", Bytes(40, 'x'), Door, PictureVerdict::NotABitmap},
+        {"no signature, for a mask", test::Patched(mask, 0, {'M', 'B'}), DoorMask,
+         PictureVerdict::NotABitmap},
         {"33 bytes", Bytes(picture.begin(), picture.begin() + 33), Door, PictureVerdict::TooShort},
         {"empty", Bytes{}, DoorMask, PictureVerdict::TooShort},
     };

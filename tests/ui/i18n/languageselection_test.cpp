@@ -1,5 +1,6 @@
 #include "core/base/wholefile.h"
 #include "tessaly/version.h"
+#include "ui/i18n/captions.h"
 #include "ui/i18n/taboutbox.h"
 #include "ui/i18n/tlangsetdlg.h"
 #include "ui/support/mainformfixture.h"
@@ -87,9 +88,8 @@ TEST_F(LanguageTest, MissingListAndOkOnAnEmptyListAreErrors) {
     });
     ASSERT_EQ(desktop.boxes.size(), 2u);
     const QString list = QString::fromStdString(program.Path()) + "/Qelbllist.cfg";
-    EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("ファイル %1 は開けません.").arg(list));
-    EXPECT_EQ(desktop.boxes[1].text,
-              QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+    EXPECT_EQ(desktop.boxes[0].text, QStringLiteral("The file %1 cannot be opened.").arg(list));
+    EXPECT_EQ(desktop.boxes[1].text, QStringLiteral("List index out of bounds (-1)"));
     EXPECT_EQ(form->LanguageCode, "en");
 }
 

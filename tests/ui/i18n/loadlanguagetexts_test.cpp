@@ -1,4 +1,5 @@
 #include "core/i18n/languagelines.h"
+#include "ui/i18n/captions.h"
 #include "ui/shell/errorguard.h"
 #include "ui/shell/mainformdesign.h"
 #include "ui/shell/roomtextfield.h"

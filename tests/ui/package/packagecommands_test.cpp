@@ -1,6 +1,7 @@
 #include "core/art/builtinpictures.h"
 #include "core/base/wholefile.h"
 #include "core/i18n/languagelines.h"
+#include "support/hostile.h"
 #include "support/packagebytes.h"
 #include "ui/shell/roomtextfield.h"
 #include "ui/support/mainformfixture.h"
@@ -9,6 +10,8 @@
 #include <QClipboard>
 #include <QTest>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessaly {
 namespace {
@@ -26,7 +29,7 @@ class PackageCommandTest : public test::ScratchMainFormTest {
         desktop.fileAnswers.push_back(Chosen(name));
         form->SaveRoomFile->trigger();
     }
-    bool ScratchLeft() const { return std::filesystem::exists(temp.File("qelbtmp.bmp")); }
+    bool ScratchLeft() const { return !TempEmpty(); }
 
     // What the window shows: the three texts and the forty pictures.
     struct Shown {
@@ -79,18 +82,17 @@ TEST_F(PackageCommandTest, BuiltInRoomSavesToTheKnownBytes) {
     EXPECT_EQ(ReadWholeFile(files.File("room.pac")), test::BuiltInPackage());
 }
 
-TEST_F(PackageCommandTest, ShortFileGivesItsMessageAndExactly200000BytesIsRead) {
+// A room smaller than a package's minimum is saved padded to exactly 200000 bytes, so
+// it opens again; one byte less is too short.
+TEST_F(PackageCommandTest, SmallRoomsArePaddedAndOneByteLessIsTooShort) {
     ASSERT_TRUE(form);
-    // A package of 200000 bytes: a smaller room picture, and bytes after the last entry.
     form->SetSlotPicture(Slot::Room,
                          SlotPicture::Blank(100, 100, 8, BuiltInPicture(Slot::Room).colourTable));
     SaveAs("small.pac");
     Bytes bytes = ReadWholeFile(files.File("small.pac"));
-    ASSERT_LT(bytes.size(), 200000u);
+    ASSERT_EQ(bytes.size(), 200000u);
     bytes.resize(199999);
     WriteWholeFile(files.File("199999.pac"), bytes);
-    bytes.resize(200000);
-    WriteWholeFile(files.File("200000.pac"), bytes);
 
     ChangeWindow();
     const Shown before = WindowState();
@@ -98,7 +100,7 @@ TEST_F(PackageCommandTest, ShortFileGivesItsMessageAndExactly200000BytesIsRead) 
     EXPECT_EQ(LastBoxText(),
               QString::fromStdString(form->MessageTexts.Line(MessageLine::PackageTooShort)));
     EXPECT_EQ(WindowState(), before);
-    Open("200000.pac");
+    Open("small.pac");
     EXPECT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(form->SlotPictureOf(Slot::Room).width, 100);
 }
@@ -150,6 +152,100 @@ TEST_F(PackageCommandTest, FailedSaveKeepsTheOldPackageByteForByte) {
     EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(ReadWholeFile(files.File("room.pac")), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.Path()), {}), 1);
+}
+
+// Save As to each kind of target: a read-only package is refused with line 8 and kept,
+// a link is written through, a name of 255 bytes works, a full disk keeps the old
+// package. No temporary file stays beside any of them.
+TEST_F(PackageCommandTest, SaveTargets) {
+    ASSERT_TRUE(form);
+    const Bytes old = test::BuiltInPackage({"old", "", ""});
+    const std::string longName(251, 'n');
+    test::SmallDisk disk(300);
+    struct Case {
+        const char* name;
+        std::string target;  // what the dialog gives
+        std::string written; // the file the package lands in; "" when refused
+    };
+    std::vector<Case> cases = {
+        {"read-only", files.File("readonly.pac"), ""},
+        {"link", files.File("link.pac"), files.File("linked.pac")},
+        {"long name", files.File(longName + ".pac"), files.File(longName + ".pac")},
+    };
+    WriteWholeFile(files.File("readonly.pac"), old);
+    ::chmod(files.File("readonly.pac").c_str(), 0444);
+    WriteWholeFile(files.File("linked.pac"), old);
+    ::symlink("linked.pac", files.File("link.pac").c_str());
+    if (disk.Mounted()) {
+        WriteWholeFile(disk.File("full.pac"), old);
+        cases.push_back({"full disk", disk.File("full.pac"), ""});
+    }
+    form->RoomName->SetRoomText("new");
+    for (const Case& c : cases) {
+        desktop.boxes.clear();
+        desktop.fileAnswers.push_back(QString::fromStdString(c.target));
+        form->SaveRoomFile->trigger();
+        if (c.written.empty()) {
+            EXPECT_EQ(LastBoxText(),
+                      QString::fromStdString(form->MessageTexts.Line(MessageLine::CannotOpenFile)))
+                << c.name;
+            EXPECT_EQ(ReadWholeFile(c.target), old) << c.name;
+        } else {
+            EXPECT_TRUE(desktop.boxes.empty()) << c.name;
+            EXPECT_EQ(DecodePackageTexts(ReadWholeFile(c.written)).name, "new") << c.name;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(files.File("link.pac")));
+    EXPECT_TRUE(test::HiddenNamesIn(files.Path()).empty());
+    EXPECT_TRUE(!disk.Mounted() || test::HiddenNamesIn(disk.Path()).empty());
+}
+
+// "TEMP" names a folder open to all that holds a FIFO or someone else's file under the
+// scratch file's name: Open and Save As go on as ever and leave the planted file alone.
+TEST_F(PackageCommandTest, PlantedScratchFilesAreNeitherUsedNorTouched) {
+    ASSERT_TRUE(form);
+    ::chmod(temp.Path().c_str(), 01777);
+    const std::string planted = temp.File("qelbtmp.bmp");
+    const std::pair<const char*, std::function<void()>> plants[] = {
+        {"FIFO", [&] { ::mkfifo(planted.c_str(), 0666); }},
+        {"someone else's file",
+         [&] {
+             WriteWholeFile(planted, Bytes{'x'});
+             ::chmod(planted.c_str(), 0666);
+             if (test::RunAsAdministrator()) {
+                 EXPECT_EQ(::chown(planted.c_str(), test::NobodyId, test::NobodyId), 0);
+             }
+         }},
+    };
+    for (const auto& [name, plant] : plants) {
+        ::unlink(planted.c_str());
+        plant();
+        struct stat before {};
+        ::lstat(planted.c_str(), &before);
+        form->RoomName->SetRoomText(name);
+        SaveAs("room.pac");
+        ChangeWindow();
+        Open("room.pac");
+        EXPECT_EQ(form->RoomName->RoomText(), name);
+        EXPECT_TRUE(desktop.boxes.empty()) << name;
+        struct stat after {};
+        ::lstat(planted.c_str(), &after);
+        EXPECT_EQ(after.st_size, before.st_size) << name;
+        EXPECT_EQ(after.st_uid, before.st_uid) << name;
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+    }
+}
+
+// A bitmap the reader refuses is named by its slot.
+TEST_F(PackageCommandTest, ARefusedBitmapNamesItsSlot) {
+    ASSERT_TRUE(form);
+    Bytes bytes = test::BuiltInPackage();
+    bytes[test::BitmapOffsets(bytes)[Slot::DoorOpen]] = 'X';
+    WriteWholeFile(files.File("bad.pac"), bytes);
+    Open("bad.pac");
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].text,
+              QStringLiteral("Slot 7 (DoorOpenImage): Invalid bitmap: no \"BM\" signature."));
 }
 
 TEST_F(PackageCommandTest, OverlongTextIsRefusedBeforeAnythingIsWritten) {

@@ -73,6 +73,29 @@ TEST_F(PictureCommandTest, RefusedFilesLeaveTheSlotAndSayWhy) {
     }
 }
 
+// A file that is not a bitmap at all is called so, naming it; a picture that would make
+// the room larger than a package may hold is refused. The slot stays as it was.
+TEST_F(PictureCommandTest, NotABitmapAndTooLargeForTheRoom) {
+    ASSERT_TRUE(form);
+    const SlotPicture before = Picture(Slot::DoorClose);
+    const std::string text = Write("notes.bmp", Bytes(2000, 'x'));
+    Load(Slot::DoorClose, text);
+    EXPECT_EQ(Boxes(), QStringList{"warning:The file " + QString::fromStdString(text) +
+                                   " is not a BMP picture."});
+    EXPECT_EQ(Picture(Slot::DoorClose), before);
+
+    desktop.boxes.clear();
+    const SlotPicture mask = Picture(MaskOf(Slot::DoorClose));
+    const SlotPicture huge = SlotPicture::Blank(4096, 4096, 1, MaskColourTable());
+    Load(MaskOf(Slot::DoorClose), Write("huge.bmp", EncodeBmp(huge)));
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].kind, QStringLiteral("error"));
+    EXPECT_TRUE(
+        desktop.boxes[0].text.startsWith(QStringLiteral("The picture is too large for the room")))
+        << desktop.boxes[0].text.toStdString();
+    EXPECT_EQ(Picture(MaskOf(Slot::DoorClose)), mask);
+}
+
 TEST_F(PictureCommandTest, AcceptedFilesTakeTheirSizeAndDepth) {
     ASSERT_TRUE(form);
     SlotPicture larger =

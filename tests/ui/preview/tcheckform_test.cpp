@@ -1,5 +1,6 @@
 #include "core/base/wholefile.h"
 #include "core/i18n/languagelines.h"
+#include "ui/i18n/captions.h"
 #include "ui/preview/tcheckform.h"
 #include "ui/shell/qtdesktop.h"
 #include "ui/shell/slotimage.h"

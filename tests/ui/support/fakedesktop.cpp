@@ -56,8 +56,9 @@ bool FakeDesktop::RunProgramAndWait(const QString& program, const QString& argum
     return tessaly::RunProgramAndWait(program, argument);
 }
 
-void FakeDesktop::OpenInShell(const QString& path) {
+bool FakeDesktop::OpenInShell(const QString& path) {
     shellOpened << path;
+    return shellHasViewer;
 }
 
 } // namespace tessaly::test

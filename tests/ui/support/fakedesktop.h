@@ -27,7 +27,7 @@ class FakeDesktop : public Desktop {
     int ExecuteDialog(QDialog& dialog) override;
     // Runs the program for real (tests use small scripts as editors) and records it.
     bool RunProgramAndWait(const QString& program, const QString& argument) override;
-    void OpenInShell(const QString& path) override;
+    bool OpenInShell(const QString& path) override;
 
     // Answers for the next file dialogs: a path to choose, or nothing to cancel.
     std::deque<std::optional<QString>> fileAnswers;
@@ -40,6 +40,7 @@ class FakeDesktop : public Desktop {
 
     QStringList programsRun; // "program argument"
     QStringList shellOpened;
+    bool shellHasViewer = true; // what opening a path in the shell answers
 
     std::vector<Box> boxes;
     QStringList fileDialogFilters;
